@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/color.h"
+
+#include <string_view>
+
+namespace tessaly {
+
+// What a generation run needs of its window. The window implements it over
+// its controls; tests and benchmarks implement it to script what happens
+// inside a yield. All coordinates are pixels.
+class MosaicHost
+{
+public:
+    virtual ~MosaicHost() = default;
+
+    // The source picture (Picture1): interior size and pixels.
+    virtual double sourceScaleWidth() const = 0;
+    virtual double sourceScaleHeight() const = 0;
+    // The colour of the source pixel at (x, y); -1 outside the interior.
+    virtual Color sourcePoint(float x, float y) const = 0;
+
+    // The current texts of the fields, each read as a number (readNumber).
+    virtual double columnValue() const = 0;               // Text1
+    virtual double rowValue() const = 0;                  // Text2
+    virtual double toleranceValue(int fieldIndex) const = 0; // Text3(0..5)
+    virtual void setCountFieldsEnabled(bool enabled) = 0; // Text1 and Text2
+
+    // The canvas (Picture2).
+    virtual void clearCanvas() = 0;
+    // The box with corners (x1, y1) and (x2, y2) filled with the colour.
+    virtual void fillBox(float x1, float y1, float x2, float y2, Color color) = 0;
+    // The outline of that box, one pixel wide.
+    virtual void drawBox(float x1, float y1, float x2, float y2, Color color) = 0;
+
+    // A modal message box with one OK button, titled "错误"; returns once it
+    // has been dismissed.
+    virtual void showError(std::string_view message) = 0;
+
+    // Lets the window handle its pending events. Returns false when nothing
+    // can have changed (no events were handled), true otherwise: then field
+    // texts, the source picture and the canvas may all have changed.
+    virtual bool doEvents() = 0;
+
+    // True once the window has been closed: a run must then end at once and
+    // touch nothing more.
+    virtual bool isClosed() const = 0;
+};
+
+} // namespace tessaly

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/canvasimage.h"
+
+#include <QFrame>
+
+class QMimeData;
+class QTimer;
+
+namespace tessaly {
+
+// A picture box control: a 2-pixel sunken border round an interior that
+// shows its persistent image (CanvasImage). Drawing goes into the image at
+// once; the screen follows on a frame deadline (about 60 a second), never
+// per drawing call, so a long run of small drawings costs what the pixels
+// cost. In auto-size mode the box takes its picture's size plus the border.
+// In manual drop mode it accepts any drag and hands the dropped data to
+// oleDragDrop.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr int BorderWidth = 2;
+
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setBackColor(QColor color);
+    QColor backColor() const;
+
+    void setAutoSize(bool autoSize);
+    void setManualDropMode(bool manual);
+
+    // Picture: shown from the interior's top-left corner; with auto-size the
+    // box resizes at once to the picture's size plus the border.
+    void setPicture(const QImage &picture);
+
+    // Interior size in pixels (ScaleWidth, ScaleHeight).
+    double scaleWidth() const;
+    double scaleHeight() const;
+
+    void cls();
+    Color point(float x, float y) const;
+    void fillBox(float x1, float y1, float x2, float y2, Color color);
+    void drawBox(float x1, float y1, float x2, float y2, Color color);
+
+    // The persistent image: the picture and everything drawn since cls().
+    QImage image() const;
+
+signals:
+    void oleDragDrop(const QMimeData *data);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void scheduleRepaint();
+
+    CanvasImage m_canvas;
+    QTimer *m_frameTimer = nullptr;
+    bool m_autoSize = false;
+};
+
+} // namespace tessaly

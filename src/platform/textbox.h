@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace tessaly {
+
+// A one-line text box whose text can also be read as a number (readNumber).
+// The number is worked out once per change of the text, not at every read,
+// so a run that reads a field for every sample costs nothing extra.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TextBox(const QString &text = {}, QWidget *parent = nullptr);
+
+    double number() const { return m_number; }
+
+private:
+    double m_number = 0;
+};
+
+} // namespace tessaly
