@@ -1,0 +1,210 @@
+#include "engine/generationrun.h"
+
+#include "engine/colorclassifier.h"
+#include "platform/numbers.h"
+
+#include <optional>
+
+namespace tessaly {
+
+namespace {
+
+constexpr Color FrameColor = 0;
+
+// A counting loop's end and step, fixed when the loop starts. Positions are
+// 64-bit, so stepping past the end can never overflow.
+struct CountingRange
+{
+    std::int64_t end = 0;
+    std::int64_t step = 0;
+
+    // With a step of 0 or more the loop goes on while the position is at
+    // most the end, with a negative step while it is at least the end.
+    bool continuesAt(std::int64_t position) const
+    {
+        return step >= 0 ? position <= end : position >= end;
+    }
+};
+
+// The range that samples a picture dimension of the given size with a count:
+// end at the size, step the size divided by the count. Empty when the count
+// reads as 0, when either does not fit a 32-bit whole number, or when the
+// step comes out as 0, which would never move.
+std::optional<CountingRange> samplingRange(double size, double count)
+{
+    if (count == 0)
+        return std::nullopt;
+    const auto end = toInt32(size);
+    const auto step = toInt32(size / count);
+    if (!end || !step || *step == 0)
+        return std::nullopt;
+    return CountingRange{*end, *step};
+}
+
+// Step 4 of a run: counts are compared with the picture in single precision;
+// equal passes, and so do 0 and negative counts.
+bool countsExceedPicture(const MosaicHost &host)
+{
+    const float width = toSingle(host.sourceScaleWidth());
+    const float height = toSingle(host.sourceScaleHeight());
+    const bool columnsExceed = toSingle(host.columnValue()) > width;
+    const bool rowsExceed = toSingle(host.rowValue()) > height;
+    return columnsExceed || rowsExceed;
+}
+
+// What an accepted run fixes at its start.
+struct RunPlan
+{
+    std::int16_t scaleDivisor = 1;
+    CountingRange rows;
+};
+
+// The larger count sets the scale: every started hundred above 100 halves,
+// thirds, ... the cells. Empty when the counts cannot drive a run (a count
+// of 0, out of range, or a step of 0); the first row's columns are checked
+// too, so such a run is refused before anything changes.
+std::optional<RunPlan> planRun(const MosaicHost &host)
+{
+    const auto rowCount = toInt16(host.rowValue());
+    if (!rowCount)
+        return std::nullopt;
+    std::int16_t largerCount = *rowCount;
+    if (host.columnValue() > *rowCount) {
+        const auto columnCount = toInt16(host.columnValue());
+        if (!columnCount)
+            return std::nullopt;
+        largerCount = *columnCount;
+    }
+
+    RunPlan plan;
+    if (largerCount > 100)
+        plan.scaleDivisor = static_cast<std::int16_t>(wholePart(largerCount / 100.0) + 1);
+
+    const auto rows = samplingRange(host.sourceScaleHeight(), host.rowValue());
+    const auto firstColumns = samplingRange(host.sourceScaleWidth(), host.columnValue());
+    if (!rows || !firstColumns)
+        return std::nullopt;
+    plan.rows = *rows;
+    return plan;
+}
+
+Tolerances readTolerances(const MosaicHost &host)
+{
+    Tolerances tolerances;
+    for (std::size_t field = 0; field < tolerances.size(); ++field)
+        tolerances[field] = toInt32(host.toleranceValue(int(field)));
+    return tolerances;
+}
+
+// One accepted run, from disabling the count fields to enabling them again.
+class MosaicRun
+{
+public:
+    MosaicRun(MosaicHost &host, const Palette &palette, std::int16_t &scaleDivisor)
+        : m_host(host), m_palette(palette), m_scaleDivisor(scaleDivisor),
+          m_tolerances(readTolerances(host))
+    {
+    }
+
+    void run(const CountingRange &rows)
+    {
+        m_host.setCountFieldsEnabled(false);
+        std::int32_t j = 0;
+        for (std::int64_t y = 0; rows.continuesAt(y); y += rows.step) {
+            if (!yield())
+                return;
+            // The picture and the column count may have changed in any yield.
+            const auto columns = samplingRange(m_host.sourceScaleWidth(), m_host.columnValue());
+            if (!columns) {
+                endWithError(RunMessage::CountsInvalid);
+                return;
+            }
+            if (!runRow(*columns, y, j))
+                return;
+            ++j;
+        }
+        m_host.setCountFieldsEnabled(true);
+    }
+
+private:
+    // Returns false when the run has ended inside the row.
+    bool runRow(const CountingRange &columns, std::int64_t y, std::int32_t j)
+    {
+        std::int32_t i = 0;
+        for (std::int64_t x = 0; columns.continuesAt(x); x += columns.step) {
+            const Color sample = m_host.sourcePoint(float(x), float(y));
+            const auto blue = static_cast<std::int16_t>((sample >> 16) & 0xFF);
+            const auto green = static_cast<std::int16_t>((sample >> 8) & 0xFF);
+            const auto red = static_cast<std::int16_t>(sample & 0xFF);
+            std::int16_t paletteIndex = 0;
+            if (!ClassifyColor(blue, green, red, paletteIndex, m_tolerances)) {
+                endWithError(RunMessage::ToleranceInvalid);
+                return false;
+            }
+            drawCell(i, j, m_palette[paletteIndex]);
+            ++i;
+            if (!yield())
+                return false;
+        }
+        return true;
+    }
+
+    // A 4-pixel cell at (4i + 8, 4j + 8); after every cell whose column and
+    // row are both non-zero multiples of 3, a black frame round the 3x3
+    // block that ends just before it. All divided by the scale divisor,
+    // which a nested run may have changed.
+    void drawCell(std::int64_t i, std::int64_t j, Color color)
+    {
+        const double divisor = m_scaleDivisor;
+        const auto at = [divisor](std::int64_t numerator) { return toSingle(double(numerator) / divisor); };
+        m_host.fillBox(at(4 * i + 8), at(4 * j + 8), at(4 * i + 11), at(4 * j + 11), color);
+        if (i % 3 == 0 && j % 3 == 0 && i > 0 && j > 0)
+            m_host.drawBox(at(4 * i - 4), at(4 * j - 4), at(4 * i + 8), at(4 * j + 8), FrameColor);
+    }
+
+    // DoEvents. The tolerance fields can change only while events are
+    // handled, so they are read again only then. Returns false when the
+    // window has gone: the run must end without touching it.
+    bool yield()
+    {
+        if (!m_host.doEvents())
+            return true;
+        if (m_host.isClosed())
+            return false;
+        m_tolerances = readTolerances(m_host);
+        return true;
+    }
+
+    void endWithError(const char *message)
+    {
+        m_host.showError(message);
+        if (!m_host.isClosed())
+            m_host.setCountFieldsEnabled(true);
+    }
+
+    MosaicHost &m_host;
+    const Palette &m_palette;
+    const std::int16_t &m_scaleDivisor;
+    Tolerances m_tolerances;
+};
+
+} // namespace
+
+void generateMosaic(MosaicHost &host, const Palette &palette, std::int16_t &scaleDivisor)
+{
+    host.clearCanvas();
+    scaleDivisor = 1;
+    if (countsExceedPicture(host)) {
+        host.showError(RunMessage::CountsExceedPicture);
+        return;
+    }
+    const auto plan = planRun(host);
+    if (!plan) {
+        host.showError(RunMessage::CountsInvalid);
+        return;
+    }
+    scaleDivisor = plan->scaleDivisor;
+    MosaicRun(host, palette, scaleDivisor).run(plan->rows);
+}
+
+} // namespace tessaly
