@@ -19,7 +19,9 @@ namespace tessaly {
 // its coordinate c. With whole-number corners both are the box with its
 // corners included. Adjacent cells (x2 of one and x1 of the next one pixel of
 // numerator apart) therefore never leave a gap, and frame lines stay one
-// pixel wide on the first pixel line of the block they border.
+// pixel wide on the first pixel line of the block they border. Corners may
+// lie anywhere, far outside the image or infinite: drawing is clipped to the
+// image, and a box with a corner that is not a number draws nothing.
 class CanvasImage
 {
 public:
@@ -27,14 +29,20 @@ public:
 
     QSize size() const { return m_image.size(); }
     QColor backColor() const { return m_backColor; }
+    // Changes the back colour and erases everything drawn, as cls() does.
     void setBackColor(QColor color);
+
+    // Gives the image a new size: what it holds stays at its top-left, new
+    // area gets the back colour.
+    void setSize(QSize size);
 
     // Shows the picture: the image takes the picture's size and pixels.
     // A null picture removes it; the image keeps its size in back colour.
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
 
-    // Erases everything drawn: back to the picture, or to the back colour.
+    // Erases everything drawn: back to the picture (at the top-left), and
+    // the back colour where there is no picture.
     void cls();
 
     // The colour of the pixel at (x, y) (coordinates taken down to whole
@@ -48,6 +56,8 @@ public:
     const QImage &image() const { return m_image; }
 
 private:
+    void fillPixels(int left, int right, int top, int bottom, QRgb rgb);
+
     QImage m_picture;
     QImage m_image;
     QColor m_backColor;

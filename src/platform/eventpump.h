@@ -13,6 +13,9 @@ namespace tessaly {
 class EventPump
 {
 public:
+    // doEvents() reads the clock on every this many calls only.
+    static constexpr std::uint32_t CallsPerClockCheck = 32;
+
     explicit EventPump(std::chrono::microseconds interval = std::chrono::milliseconds(4));
 
     // Returns true when it handled the pending events (anything may have

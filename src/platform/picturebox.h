@@ -25,6 +25,8 @@ public:
 
     explicit PictureBox(QWidget *parent = nullptr);
 
+    // The colour cls() paints where there is no picture; setting it clears
+    // the box.
     void setBackColor(QColor color);
     QColor backColor() const;
 
@@ -32,7 +34,9 @@ public:
     void setManualDropMode(bool manual);
 
     // Picture: shown from the interior's top-left corner; with auto-size the
-    // box resizes at once to the picture's size plus the border.
+    // box resizes at once to the picture's size plus the border. The image
+    // always has the interior's size: without auto-size a larger picture is
+    // cut off and a smaller one is surrounded by the back colour.
     void setPicture(const QImage &picture);
 
     // Interior size in pixels (ScaleWidth, ScaleHeight).
@@ -59,8 +63,13 @@ protected:
 
 private:
     void scheduleRepaint();
+    void fitToPicture();
+    QSize interiorSize() const;
+    void syncCanvasSize() const;
+    CanvasImage &canvas() const;
 
-    CanvasImage m_canvas;
+    // Follows the interior's size lazily (syncCanvasSize), hence mutable.
+    mutable CanvasImage m_canvas;
     QTimer *m_frameTimer = nullptr;
     bool m_autoSize = false;
 };
