@@ -13,15 +13,9 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int hexDigitValue(char c)
+bool isHexDigit(char c)
 {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 std::string withoutBlanks(std::string_view text)
@@ -33,18 +27,6 @@ std::string withoutBlanks(std::string_view text)
             kept.push_back(c);
     }
     return kept;
-}
-
-double readHexadecimal(std::string_view digits)
-{
-    double value = 0;
-    for (const char c : digits) {
-        const int digit = hexDigitValue(c);
-        if (digit < 0)
-            break;
-        value = value * 16 + digit;
-    }
-    return value;
 }
 
 // Length of the longest leading part of text that forms a decimal number:
@@ -84,11 +66,25 @@ std::size_t decimalPrefixLength(std::string_view text)
 }
 
 // strtod in the C locale, whatever locale the application runs in, so the
-// decimal point is always '.'. Overflow gives infinity, underflow 0.
-double parseDecimal(const std::string &number)
+// decimal point is always '.'. The result is correctly rounded; overflow gives
+// infinity, underflow 0.
+double parseInCLocale(const std::string &number)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     return strtod_l(number.c_str(), nullptr, cLocale);
+}
+
+// The leading hexadecimal digits as a non-negative number, 0 when there are
+// none. Handed to strtod as "0x..." so that more digits than a double holds
+// round to the nearest double rather than being cut off digit by digit.
+double readHexadecimal(std::string_view text)
+{
+    std::size_t length = 0;
+    while (length < text.size() && isHexDigit(text[length]))
+        ++length;
+    if (length == 0)
+        return 0;
+    return parseInCLocale("0x" + std::string(text.substr(0, length)));
 }
 
 // Nearest whole number, a value exactly half-way going to the even one.
@@ -127,7 +123,7 @@ double readNumber(std::string_view text)
     const std::size_t length = decimalPrefixLength(view);
     if (length == 0)
         return 0;
-    return parseDecimal(compact.substr(0, length));
+    return parseInCLocale(compact.substr(0, length));
 }
 
 std::optional<std::int16_t> toInt16(double value) { return toWholeNumber<std::int16_t>(value); }
@@ -138,9 +134,12 @@ double wholePart(double value) { return std::floor(value); }
 
 float toSingle(double value)
 {
-    // Beyond the float range a single-precision value is infinite; casting
-    // such a double directly would be undefined.
-    if (std::isfinite(value) && std::fabs(value) > double(FLT_MAX))
+    // A double at least half a unit in the last place above FLT_MAX rounds to
+    // infinity; casting it directly would be undefined. Anything below still
+    // rounds to a finite single (3.4028235e38 is FLT_MAX, not infinity).
+    static const double overflowThreshold =
+        double(FLT_MAX) + std::ldexp(1.0, FLT_MAX_EXP - FLT_MANT_DIG - 1);
+    if (std::isfinite(value) && std::fabs(value) >= overflowThreshold)
         return value > 0 ? std::numeric_limits<float>::infinity()
                          : -std::numeric_limits<float>::infinity();
     return static_cast<float>(value);
