@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tessaly and runs the whole test suite:
+# once in Release, once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a short pass of each fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Release build and tests"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCHMARKS=OFF
+cmake --build build/sanitize -j "$jobs"
+# Qt's own libraries are not instrumented; leaks they keep until exit are theirs.
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+if [[ -x fuzz/run-fuzzers.sh || -f fuzz/run-fuzzers.sh ]]; then
+    echo "== Fuzzers, a short pass"
+    bash fuzz/run-fuzzers.sh 20
+fi
