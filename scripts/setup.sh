@@ -10,7 +10,7 @@ packages=(
     # tests, benchmarks and fuzzing
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     # a real X server for the end-to-end tests, and tools to drive and check it
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick desktop-file-utils
     # the window's Chinese captions
     fonts-wqy-microhei
 )
