@@ -1,0 +1,57 @@
+#include "benchhost.h"
+
+#include "platform/eventpump.h"
+
+#include <QColor>
+
+#include <cmath>
+
+namespace tessaly::bench {
+
+BenchHost::BenchHost(const QImage &source, double columnCount, double rowCount, EventPump *pump)
+    : m_source(source)
+    , m_columnCount(columnCount)
+    , m_rowCount(rowCount)
+    , m_pump(pump)
+    , m_canvas(QSize(CanvasSide, CanvasSide), QColor(212, 208, 200))
+{
+}
+
+Color BenchHost::sourcePoint(float x, float y) const
+{
+    const float column = std::floor(x);
+    const float row = std::floor(y);
+    if (!(column >= 0 && column < m_source.width() && row >= 0 && row < m_source.height()))
+        return -1;
+    const QRgb pixel = reinterpret_cast<const QRgb *>(m_source.constScanLine(int(row)))[int(column)];
+    return rgbColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+double BenchHost::toleranceValue(int fieldIndex) const
+{
+    return DefaultTolerances.at(std::size_t(fieldIndex));
+}
+
+void BenchHost::clearCanvas()
+{
+    m_canvas.cls();
+    m_cellsDrawn = 0;
+}
+
+void BenchHost::fillBox(float x1, float y1, float x2, float y2, Color color)
+{
+    m_canvas.fillBox(x1, y1, x2, y2, color);
+    ++m_cellsDrawn;
+}
+
+void BenchHost::drawBox(float x1, float y1, float x2, float y2, Color color)
+{
+    m_canvas.drawBox(x1, y1, x2, y2, color);
+}
+
+bool BenchHost::doEvents()
+{
+    return m_pump && m_pump->doEvents();
+}
+
+} // namespace tessaly::bench
