@@ -38,10 +38,9 @@ std::optional<PixelSpan> clippedSpan(double lower, double upper, int extent)
     return PixelSpan{int(first), int(last)};
 }
 
-// The one pixel line a box edge at coordinate c lies on, if it is inside.
-std::optional<int> clippedLine(double c, int extent)
+// A whole-number pixel line, if it lies inside 0..extent-1.
+std::optional<int> lineInside(double line, int extent)
 {
-    const double line = std::ceil(c);
     if (!(line >= 0 && line < extent))
         return std::nullopt;
     return int(line);
@@ -147,13 +146,13 @@ void CanvasImage::drawBox(float x1, float y1, float x2, float y2, Color color)
     // top..bottom; the corners are set twice, which costs nothing.
     if (const auto columns = clippedSpan(left, right, m_image.width())) {
         for (double edge : {top, bottom}) {
-            if (const auto row = clippedLine(edge, m_image.height()))
+            if (const auto row = lineInside(edge, m_image.height()))
                 fillPixels(columns->first, columns->last, *row, *row, rgb);
         }
     }
     if (const auto rows = clippedSpan(top, bottom, m_image.height())) {
         for (double edge : {left, right}) {
-            if (const auto column = clippedLine(edge, m_image.width()))
+            if (const auto column = lineInside(edge, m_image.width()))
                 fillPixels(*column, *column, rows->first, rows->last, rgb);
         }
     }

@@ -132,18 +132,24 @@ void PictureBox::resizeEvent(QResizeEvent *event)
     syncCanvasSize();
 }
 
+// Qt routes drags only to widgets that accept drops; the checks keep a box
+// out of manual drop mode deaf to drag events sent to it directly as well.
 void PictureBox::dragEnterEvent(QDragEnterEvent *event)
 {
-    event->acceptProposedAction();
+    if (acceptDrops())
+        event->acceptProposedAction();
 }
 
 void PictureBox::dragMoveEvent(QDragMoveEvent *event)
 {
-    event->acceptProposedAction();
+    if (acceptDrops())
+        event->acceptProposedAction();
 }
 
 void PictureBox::dropEvent(QDropEvent *event)
 {
+    if (!acceptDrops())
+        return;
     emit oleDragDrop(event->mimeData());
     event->acceptProposedAction();
 }
