@@ -4,12 +4,12 @@
 
 #include <QColor>
 
-#include <cmath>
-
 namespace tessaly::bench {
 
 BenchHost::BenchHost(const QImage &source, double columnCount, double rowCount, EventPump *pump)
     : m_source(source)
+    , m_sourceWidth(source.width())
+    , m_sourceHeight(source.height())
     , m_columnCount(columnCount)
     , m_rowCount(rowCount)
     , m_pump(pump)
@@ -19,11 +19,11 @@ BenchHost::BenchHost(const QImage &source, double columnCount, double rowCount, 
 
 Color BenchHost::sourcePoint(float x, float y) const
 {
-    const float column = std::floor(x);
-    const float row = std::floor(y);
-    if (!(column >= 0 && column < m_source.width() && row >= 0 && row < m_source.height()))
+    // Inside the picture a coordinate is never negative, so truncating it
+    // takes it down to its whole pixel.
+    if (!(x >= 0 && x < m_sourceWidth && y >= 0 && y < m_sourceHeight))
         return -1;
-    const QRgb pixel = reinterpret_cast<const QRgb *>(m_source.constScanLine(int(row)))[int(column)];
+    const QRgb pixel = reinterpret_cast<const QRgb *>(m_source.constScanLine(int(y)))[int(x)];
     return rgbColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 

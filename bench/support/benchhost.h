@@ -27,8 +27,8 @@ public:
     // The source must outlive the host; pump may be null.
     BenchHost(const QImage &source, double columnCount, double rowCount, EventPump *pump);
 
-    double sourceScaleWidth() const override { return m_source.width(); }
-    double sourceScaleHeight() const override { return m_source.height(); }
+    double sourceScaleWidth() const override { return m_sourceWidth; }
+    double sourceScaleHeight() const override { return m_sourceHeight; }
     Color sourcePoint(float x, float y) const override;
 
     double columnValue() const override { return m_columnCount; }
@@ -52,6 +52,8 @@ public:
 
 private:
     const QImage &m_source;
+    int m_sourceWidth;
+    int m_sourceHeight;
     double m_columnCount;
     double m_rowCount;
     EventPump *m_pump;
