@@ -43,8 +43,10 @@ public:
     double scaleWidth() const;
     double scaleHeight() const;
 
+    // Drawing on the image as CanvasImage does, in interior pixels; the
+    // screen follows at the next frame.
     void cls();
-    Color point(float x, float y) const;
+    Color point(float x, float y) const; // -1 outside the interior
     void fillBox(float x1, float y1, float x2, float y2, Color color);
     void drawBox(float x1, float y1, float x2, float y2, Color color);
 

@@ -19,6 +19,13 @@ LoadedPicture failure(const QString &reason)
     return {QImage(), reason};
 }
 
+// The reader's reason; some plugins fail without giving one.
+LoadedPicture readerFailure(const QImageReader &reader)
+{
+    const QString reason = reader.errorString();
+    return failure(reason.isEmpty() ? QStringLiteral("Not a picture that can be read") : reason);
+}
+
 qint64 pixelCount(QSize size)
 {
     return qint64(size.width()) * size.height();
@@ -69,7 +76,7 @@ LoadedPicture loadPicture(const QString &path, QColor backColor)
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead())
-        return failure(reader.errorString());
+        return readerFailure(reader);
 
     // The size comes from the header alone: a huge picture is turned down
     // before any of its pixels are decoded.
@@ -84,7 +91,7 @@ LoadedPicture loadPicture(const QString &path, QColor backColor)
     allowMaxPictureAllocation();
     const QImage image = reader.read();
     if (image.isNull())
-        return failure(reader.errorString());
+        return readerFailure(reader);
     if (pixelCount(image.size()) > MaxPicturePixels)
         return failure(tooLargeReason(image.size()));
     return {flattened(image, backColor), QString()};
