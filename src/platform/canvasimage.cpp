@@ -26,16 +26,35 @@ struct PixelSpan
     int last;
 };
 
+// Rounding of a coordinate already clamped to a few pixels round the image,
+// where int() cannot overflow. Cheaper than std::ceil and std::floor, which
+// a million-cell mosaic calls four times per cell.
+int ceilToInt(double value)
+{
+    const int truncated = int(value);
+    return truncated + (truncated < value);
+}
+
+int floorToInt(double value)
+{
+    const int truncated = int(value);
+    return truncated - (truncated > value);
+}
+
 // The pixel positions p with lower <= p <= upper that lie in 0..extent-1.
-// Clipping is done in double precision before anything becomes an int, so
-// huge, infinite or NaN coordinates can never overflow a conversion.
+// Both ends are clamped to -1..extent in double precision before anything
+// becomes an int, so huge or infinite coordinates can never overflow a
+// conversion; NaN gives no span.
 std::optional<PixelSpan> clippedSpan(double lower, double upper, int extent)
 {
-    const double first = std::max(std::ceil(lower), 0.0);
-    const double last = std::min(std::floor(upper), double(extent) - 1);
-    if (!(first <= last)) // also false for NaN
+    if (!(lower <= upper)) // also false for NaN
         return std::nullopt;
-    return PixelSpan{int(first), int(last)};
+    const double edge = extent;
+    const int first = std::max(ceilToInt(std::clamp(lower, -1.0, edge)), 0);
+    const int last = std::min(floorToInt(std::clamp(upper, -1.0, edge)), extent - 1);
+    if (first > last)
+        return std::nullopt;
+    return PixelSpan{first, last};
 }
 
 // A whole-number pixel line, if it lies inside 0..extent-1.
@@ -114,11 +133,11 @@ void CanvasImage::cls()
 
 Color CanvasImage::point(float x, float y) const
 {
-    const double column = std::floor(double(x));
-    const double row = std::floor(double(y));
-    if (!(column >= 0 && column < m_image.width() && row >= 0 && row < m_image.height()))
+    // Inside the image a coordinate is never negative, so truncating it
+    // takes it down to its whole pixel.
+    if (!(x >= 0 && x < m_image.width() && y >= 0 && y < m_image.height()))
         return -1;
-    return toColor(m_image.pixel(int(column), int(row)));
+    return toColor(reinterpret_cast<const QRgb *>(m_image.constScanLine(int(y)))[int(x)]);
 }
 
 void CanvasImage::fillBox(float x1, float y1, float x2, float y2, Color color)
@@ -164,9 +183,14 @@ void CanvasImage::fillPixels(int left, int right, int top, int bottom, QRgb rgb)
     // they showed; scanLine() would check for that on every row.
     uchar *const bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
-    for (int row = top; row <= bottom; ++row) {
-        auto *line = reinterpret_cast<QRgb *>(bits + row * stride);
-        std::fill(line + left, line + right + 1, rgb);
+    uchar *row = bits + top * stride;
+    const int width = right - left + 1;
+    for (int rowsLeft = bottom - top + 1; rowsLeft > 0; --rowsLeft, row += stride) {
+        // Cells and frame edges are a few pixels wide: a plain loop beats
+        // the set-up of a vectorised fill.
+        QRgb *const pixels = reinterpret_cast<QRgb *>(row) + left;
+        for (int column = 0; column < width; ++column)
+            pixels[column] = rgb;
     }
 }
 
