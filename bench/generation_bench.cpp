@@ -55,6 +55,7 @@ void generateThroughEngine(benchmark::State &state, RunShape shape, Yields yield
     if (yields == Yields::ToEventLoop) {
         state.counters["pumps_per_run"] = double(pump.pumpCount()) / runs;
         state.counters["max_gap_ms"] = gaps.longestGapMilliseconds();
+        state.counters["typical_gap_ms"] = gaps.typicalLongestGapMilliseconds();
     }
 }
 

@@ -62,6 +62,7 @@ void generateThroughWindow(benchmark::State &state, RunShape shape, Yields yield
     if (yields == Yields::ToEventLoop) {
         state.counters["pumps_per_run"] = double(gaps.pumpsSeen()) / runs;
         state.counters["max_gap_ms"] = gaps.longestGapMilliseconds();
+        state.counters["typical_gap_ms"] = gaps.typicalLongestGapMilliseconds();
     }
 }
 

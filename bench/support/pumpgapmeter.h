@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <vector>
 
 namespace tessaly::bench {
 
@@ -20,8 +21,13 @@ public:
     void beginRun();
     void endRun();
 
-    // Over every run measured so far.
+    // The longest stretch over every run measured so far: what the slowest
+    // moment cost, a moment when the system took the processor away
+    // included.
     double longestGapMilliseconds() const;
+    // The median over the runs of each run's longest stretch: what the run
+    // itself holds the event loop up for, mostly free of such moments.
+    double typicalLongestGapMilliseconds() const;
     std::int64_t pumpsSeen() const { return m_pumps; }
 
 private:
@@ -29,7 +35,8 @@ private:
 
     QTimer m_timer;
     std::chrono::steady_clock::time_point m_stretchStart;
-    std::chrono::steady_clock::duration m_longest{};
+    std::chrono::steady_clock::duration m_longestInRun{};
+    std::vector<std::chrono::steady_clock::duration> m_longestPerRun;
     std::int64_t m_pumps = 0;
 };
 
