@@ -132,17 +132,4 @@ std::optional<std::int32_t> toInt32(double value) { return toWholeNumber<std::in
 
 double wholePart(double value) { return std::floor(value); }
 
-float toSingle(double value)
-{
-    // A double at least half a unit in the last place above FLT_MAX rounds to
-    // infinity; casting it directly would be undefined. Anything below still
-    // rounds to a finite single (3.4028235e38 is FLT_MAX, not infinity).
-    static const double overflowThreshold =
-        double(FLT_MAX) + std::ldexp(1.0, FLT_MAX_EXP - FLT_MANT_DIG - 1);
-    if (std::isfinite(value) && std::fabs(value) >= overflowThreshold)
-        return value > 0 ? std::numeric_limits<float>::infinity()
-                         : -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
 } // namespace tessaly

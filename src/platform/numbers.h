@@ -2,7 +2,10 @@
 
 // Number and text conversions shared by every layer. Plain C++, no state.
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -27,6 +30,17 @@ std::optional<std::int32_t> toInt32(double value);
 double wholePart(double value);
 
 // Rounds a value to single precision, as a single-precision argument does.
-float toSingle(double value);
+// Inline: the mosaic converts four coordinates per cell.
+inline float toSingle(double value)
+{
+    // A double at least half a unit in the last place above FLT_MAX rounds to
+    // infinity; casting it directly would be undefined. Anything below still
+    // rounds to a finite single (3.4028235e38 is FLT_MAX, not infinity).
+    constexpr double overflowThreshold = double(FLT_MAX) + 0x1p103;
+    if (std::isfinite(value) && std::fabs(value) >= overflowThreshold)
+        return value > 0 ? std::numeric_limits<float>::infinity()
+                         : -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
 
 } // namespace tessaly

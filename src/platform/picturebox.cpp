@@ -169,7 +169,9 @@ void PictureBox::fitToPicture()
 
 QSize PictureBox::interiorSize() const
 {
-    return contentsRect().size().expandedTo(QSize(0, 0));
+    // The margins are the fixed border, so the interior follows from the
+    // outer size without asking the style (this runs for every drawn cell).
+    return QSize(width() - 2 * BorderWidth, height() - 2 * BorderWidth).expandedTo(QSize(0, 0));
 }
 
 void PictureBox::syncCanvasSize() const
