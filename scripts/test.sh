@@ -19,8 +19,7 @@ echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCHMARKS=OFF
 cmake --build build/sanitize -j "$jobs"
-# Qt's own libraries are not instrumented; leaks they keep until exit are theirs.
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
 if [[ -x fuzz/run-fuzzers.sh || -f fuzz/run-fuzzers.sh ]]; then
