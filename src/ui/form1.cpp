@@ -11,6 +11,8 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
@@ -65,6 +67,22 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, c
     auto *label = placed(new QLabel(caption, parent), name, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+// Label1's caption is 宽, seven blanks, 高: the blanks are meant to carry 高
+// over Text2 as 宽 stands over Text1. Blanks are narrow in CJK fonts, so the
+// label spaces its characters out until 高 starts where Text2 does.
+void alignHeadingOver(QLabel *heading, const QWidget *secondField)
+{
+    const QString caption = heading->text();
+    const QString beforeSecond = caption.left(caption.lastIndexOf(QLatin1Char(' ')) + 1);
+    const qreal wanted = secondField->x() - heading->x();
+    const qreal natural = QFontMetricsF(heading->font()).horizontalAdvance(beforeSecond);
+    if (beforeSecond.isEmpty() || natural >= wanted)
+        return;
+    QFont font = heading->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, (wanted - natural) / qreal(beforeSecond.size()));
+    heading->setFont(font);
 }
 
 TextBox *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry,
@@ -129,6 +147,7 @@ void Form1::createPanelControls()
                         QStringLiteral("99"), Qt::AlignLeft);
     Text2 = makeTextBox(Frame1, QStringLiteral("Text2"), QRect(60, 32, 53, 21),
                         QStringLiteral("99"), Qt::AlignLeft);
+    alignHeadingOver(Label1, Text2);
 
     // The label reaches under the first column of tolerance fields; made
     // before them, it stays beneath.
@@ -142,7 +161,11 @@ void Form1::createPanelControls()
             QString::fromLatin1(field.text), Qt::AlignHCenter);
         if (field.backColor) {
             QPalette colours = Text3[index]->palette();
-            colours.setColor(QPalette::Base, QColor(*field.backColor));
+            const QColor back(*field.backColor);
+            colours.setColor(QPalette::Base, back);
+            // Dark text would vanish on the blue field.
+            if (qGray(back.rgb()) < 64)
+                colours.setColor(QPalette::Text, Qt::white);
             Text3[index]->setPalette(colours);
         }
     }

@@ -13,12 +13,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdlib>
 
 using namespace tessaly;
 using namespace tessaly::test;
@@ -39,6 +42,7 @@ private slots:
     void toleranceFieldShowsItsColour_data();
     void toleranceFieldShowsItsColour();
     void countFieldsAreLeftAligned();
+    void countHeadingsStandOverTheirFields();
     void canvasIsBlankInControlFaceColour();
     void sourceShowsTheSamplePicture();
     void captionsFitTheirControlsInTheChineseFont();
@@ -204,6 +208,21 @@ void Form1LayoutTest::toleranceFieldShowsItsColour()
     // On screen: the field's left margin, clear of frame and digits.
     const QImage shown = field->grab().toImage();
     QCOMPARE(QColor(shown.pixel(4, shown.height() / 2)), expected);
+
+    // The digits stand out from the field's colour.
+    const int textGray = qGray(field->palette().color(QPalette::Text).rgb());
+    QVERIFY2(std::abs(textGray - qGray(expected.rgb())) >= 80, qPrintable(QString::number(textGray)));
+}
+
+void Form1LayoutTest::countHeadingsStandOverTheirFields()
+{
+    // 宽 starts over Text1; the blanks carry 高 to where Text2 starts.
+    const QString caption = m_form->Label1->text();
+    QCOMPARE(caption, QStringLiteral("宽       高"));
+    const QFontMetricsF metrics(m_form->Label1->font());
+    const qreal secondAt = m_form->Label1->x() + metrics.horizontalAdvance(caption.left(8));
+    QVERIFY2(std::abs(secondAt - m_form->Text2->x()) <= 1.0, qPrintable(QString::number(secondAt)));
+    QVERIFY(metrics.horizontalAdvance(caption) <= m_form->Label1->width());
 }
 
 void Form1LayoutTest::countFieldsAreLeftAligned()
