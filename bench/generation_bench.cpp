@@ -7,21 +7,10 @@
 #include "platform/eventpump.h"
 #include "support/benchhost.h"
 #include "support/huegradient.h"
-#include "support/pumpgapmeter.h"
-#include "support/recordingreporter.h"
-#include "support/runshape.h"
-
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-
-#include <chrono>
-#include <string>
+#include "support/runbenchmarks.h"
 
 namespace tessaly::bench {
 namespace {
-
-enum class Yields { ToEventLoop, None };
 
 void generateThroughEngine(benchmark::State &state, RunShape shape, Yields yields)
 {
@@ -31,45 +20,14 @@ void generateThroughEngine(benchmark::State &state, RunShape shape, Yields yield
                    yields == Yields::ToEventLoop ? &pump : nullptr);
     PumpGapMeter gaps;
     std::int16_t scaleDivisor = 0;
-    std::chrono::steady_clock::duration runTime{};
 
-    for (auto _ : state) {
-        gaps.beginRun();
-        const auto start = std::chrono::steady_clock::now();
-        generateMosaic(host, StandardPalette, scaleDivisor);
-        runTime += std::chrono::steady_clock::now() - start;
-        gaps.endRun();
-    }
+    const auto runTime = timeRuns(state, gaps, [&] { generateMosaic(host, StandardPalette, scaleDivisor); });
 
     if (host.errors() != 0 || host.cellsDrawn() != shape.cells()) {
         state.SkipWithError("the run did not draw the expected cells");
         return;
     }
-    const double runs = double(state.iterations());
-    const double cells = double(shape.cells());
-    const double nanoseconds = std::chrono::duration<double, std::nano>(runTime).count();
-    state.SetItemsProcessed(state.iterations() * shape.cells());
-    state.counters["cells"] = cells;
-    state.counters["ns_per_cell"] = nanoseconds / (runs * cells);
-    state.counters["ms_per_run"] = nanoseconds / runs / 1e6;
-    if (yields == Yields::ToEventLoop) {
-        state.counters["pumps_per_run"] = double(pump.pumpCount()) / runs;
-        state.counters["max_gap_ms"] = gaps.longestGapMilliseconds();
-        state.counters["typical_gap_ms"] = gaps.typicalLongestGapMilliseconds();
-    }
-}
-
-void registerEngineBenchmarks()
-{
-    for (const RunShape &shape : {DefaultRun, MillionCellRun}) {
-        for (const auto &[yields, name] : {std::pair{Yields::ToEventLoop, "Yielding"},
-                                           std::pair{Yields::None, "NoYield"}}) {
-            const std::string fullName = std::string("Engine/") + shape.name + "/" + name;
-            benchmark::RegisterBenchmark(fullName.c_str(), generateThroughEngine, shape, yields)
-                ->UseRealTime()
-                ->Unit(benchmark::kMillisecond);
-        }
-    }
+    reportRunCounters(state, shape, yields, runTime, double(pump.pumpCount()), gaps);
 }
 
 } // namespace
@@ -77,16 +35,6 @@ void registerEngineBenchmarks()
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-
-    tessaly::bench::registerEngineBenchmarks();
-    tessaly::bench::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    tessaly::bench::printTargetChecks(reporter, "Engine");
-    benchmark::Shutdown();
-    return 0;
+    return tessaly::bench::runGenerationBenchmarks(argc, argv, "Engine",
+                                                   tessaly::bench::generateThroughEngine);
 }

@@ -6,22 +6,15 @@
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "support/huegradient.h"
-#include "support/pumpgapmeter.h"
-#include "support/recordingreporter.h"
-#include "support/runshape.h"
+#include "support/runbenchmarks.h"
 #include "ui/form1.h"
 
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <chrono>
-#include <string>
 
 namespace tessaly::bench {
 namespace {
-
-enum class Yields { ToEventLoop, None };
 
 // A window whose pump never comes due during a run: the no-yield baseline.
 constexpr std::chrono::microseconds NeverDue = std::chrono::hours(24);
@@ -37,14 +30,7 @@ void generateThroughWindow(benchmark::State &state, RunShape shape, Yields yield
     QCoreApplication::processEvents();
 
     PumpGapMeter gaps;
-    std::chrono::steady_clock::duration runTime{};
-    for (auto _ : state) {
-        gaps.beginRun();
-        const auto start = std::chrono::steady_clock::now();
-        window.Command2_Click();
-        runTime += std::chrono::steady_clock::now() - start;
-        gaps.endRun();
-    }
+    const auto runTime = timeRuns(state, gaps, [&] { window.Command2_Click(); });
 
     // Every accepted run ends with the count fields enabled again; a refused
     // or broken one would have shown a message box instead.
@@ -52,31 +38,7 @@ void generateThroughWindow(benchmark::State &state, RunShape shape, Yields yield
         state.SkipWithError("the run did not complete");
         return;
     }
-    const double runs = double(state.iterations());
-    const double cells = double(shape.cells());
-    const double nanoseconds = std::chrono::duration<double, std::nano>(runTime).count();
-    state.SetItemsProcessed(state.iterations() * shape.cells());
-    state.counters["cells"] = cells;
-    state.counters["ns_per_cell"] = nanoseconds / (runs * cells);
-    state.counters["ms_per_run"] = nanoseconds / runs / 1e6;
-    if (yields == Yields::ToEventLoop) {
-        state.counters["pumps_per_run"] = double(gaps.pumpsSeen()) / runs;
-        state.counters["max_gap_ms"] = gaps.longestGapMilliseconds();
-        state.counters["typical_gap_ms"] = gaps.typicalLongestGapMilliseconds();
-    }
-}
-
-void registerWindowBenchmarks()
-{
-    for (const RunShape &shape : {DefaultRun, MillionCellRun}) {
-        for (const auto &[yields, name] : {std::pair{Yields::ToEventLoop, "Yielding"},
-                                           std::pair{Yields::None, "NoYield"}}) {
-            const std::string fullName = std::string("Window/") + shape.name + "/" + name;
-            benchmark::RegisterBenchmark(fullName.c_str(), generateThroughWindow, shape, yields)
-                ->UseRealTime()
-                ->Unit(benchmark::kMillisecond);
-        }
-    }
+    reportRunCounters(state, shape, yields, runTime, double(gaps.pumpsSeen()), gaps);
 }
 
 } // namespace
@@ -84,16 +46,6 @@ void registerWindowBenchmarks()
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-
-    tessaly::bench::registerWindowBenchmarks();
-    tessaly::bench::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    tessaly::bench::printTargetChecks(reporter, "Window");
-    benchmark::Shutdown();
-    return 0;
+    return tessaly::bench::runGenerationBenchmarks(argc, argv, "Window",
+                                                   tessaly::bench::generateThroughWindow);
 }
