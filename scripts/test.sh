@@ -11,13 +11,14 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Release build and tests"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DTESSALY_BUILD_TESTS=ON -DTESSALY_BUILD_BENCHMARKS=ON
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCHMARKS=OFF
+    -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_TESTS=ON -DTESSALY_BUILD_BENCHMARKS=OFF
 cmake --build build/sanitize -j "$jobs"
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
