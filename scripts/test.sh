@@ -20,6 +20,7 @@ echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_TESTS=ON -DTESSALY_BUILD_BENCHMARKS=OFF
 cmake --build build/sanitize -j "$jobs"
+LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
