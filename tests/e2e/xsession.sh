@@ -110,6 +110,13 @@ start_x_server() {
                 DISPLAY_NUMBER=$(tr -d '[:space:]' <"$SCRATCH/displayfd")
                 CLIENT_ENV=(env -i PATH="$PATH" HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime"
                     LANG=C.UTF-8 DISPLAY=":$DISPLAY_NUMBER" QT_QPA_PLATFORM=xcb)
+                # A sanitized build keeps its sanitizer settings.
+                local option
+                for option in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+                    if [[ -n "${!option:-}" ]]; then
+                        CLIENT_ENV+=("$option=${!option}")
+                    fi
+                done
                 note "Xvfb runs on :$DISPLAY_NUMBER"
                 return 0
             fi
