@@ -5,14 +5,13 @@
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "ui/form1.h"
+#include "ui/support/formtestfixture.h"
 #include "ui/support/modalwatcher.h"
-#include "ui/support/mosaicmodel.h"
 #include "ui/support/windowtesting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -42,15 +41,11 @@ void requestClose(Form1 &form, CloseBy how)
 
 Q_DECLARE_METATYPE(CloseBy)
 
-class Form1CloseTest : public QObject
+class Form1CloseTest : public FormTestFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void closeIsNeverRefused_data();
     void closeIsNeverRefused();
     void closeDuringARunEndsItWithoutTouchingTheWindow_data();
@@ -60,34 +55,7 @@ private slots:
 
 private:
     static void addCloseRows();
-    bool firstCellDrawn() const
-    {
-        return cellPixel(m_form->Picture2->image(), 0, 0)
-            != (m_form->Picture2->backColor().rgb() & RGB_MASK);
-    }
-
-    QTemporaryDir m_folder;
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<ModalWatcher> m_watcher;
 };
-
-void Form1CloseTest::initTestCase()
-{
-    prepareApplication();
-    QVERIFY(m_folder.isValid());
-}
-
-void Form1CloseTest::init()
-{
-    m_watcher = std::make_unique<ModalWatcher>();
-    m_form = showForm(m_folder.path());
-}
-
-void Form1CloseTest::cleanup()
-{
-    m_form.reset();
-    m_watcher.reset();
-}
 
 void Form1CloseTest::addCloseRows()
 {
@@ -128,7 +96,7 @@ void Form1CloseTest::closeDuringARunEndsItWithoutTouchingTheWindow()
 {
     QFETCH(CloseBy, how);
     QImage canvasAtClose;
-    ActionInYield closeInRun([this] { return firstCellDrawn(); },
+    ActionInYield closeInRun([this] { return cellDrawn(0, 0); },
                              [&] {
                                  requestClose(*m_form, how);
                                  canvasAtClose = m_form->Picture2->image();
@@ -157,7 +125,7 @@ void Form1CloseTest::closeDuringARunEndsTheEventLoopWithStatusZero()
 {
     QFETCH(CloseBy, how);
     QVERIFY(QApplication::quitOnLastWindowClosed());
-    ActionInYield closeInRun([this] { return firstCellDrawn(); },
+    ActionInYield closeInRun([this] { return cellDrawn(0, 0); },
                              [&] { requestClose(*m_form, how); });
     QTimer::singleShot(0, m_form->Command2, [this] { m_form->Command2->click(); });
     // Should the loop not end, this ends it with a status the test refuses.
