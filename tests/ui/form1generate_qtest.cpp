@@ -5,13 +5,13 @@
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "ui/form1.h"
+#include "ui/support/formtestfixture.h"
 #include "ui/support/modalwatcher.h"
 #include "ui/support/mosaicmodel.h"
 #include "ui/support/testfiles.h"
 #include "ui/support/windowtesting.h"
 
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tessaly;
@@ -30,50 +30,17 @@ const MosaicGrid DefaultGrid{2, 2, 105, 92};
 
 } // namespace
 
-class Form1GenerateTest : public QObject
+class Form1GenerateTest : public FormTestFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void defaultsDrawTheWholeMosaicWithoutAMessage();
     void countFieldsAreDisabledOnlyWhileARunLasts();
     void secondGenerateInsideAYieldRunsNested();
     void toleranceEditedDuringARunAppliesFromALaterSample();
     void countsBeyondThePictureAreReportedInTheWindow();
-
-private:
-    QColor faceColor() const { return m_form->Picture2->backColor(); }
-    bool firstCellDrawn() const
-    {
-        return cellPixel(m_form->Picture2->image(), 0, 0) != (faceColor().rgb() & RGB_MASK);
-    }
-
-    QTemporaryDir m_folder;
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<ModalWatcher> m_watcher;
 };
-
-void Form1GenerateTest::initTestCase()
-{
-    prepareApplication();
-    QVERIFY(m_folder.isValid());
-}
-
-void Form1GenerateTest::init()
-{
-    m_watcher = std::make_unique<ModalWatcher>();
-    m_form = showForm(m_folder.path());
-}
-
-void Form1GenerateTest::cleanup()
-{
-    m_form.reset();
-    m_watcher.reset();
-}
 
 void Form1GenerateTest::defaultsDrawTheWholeMosaicWithoutAMessage()
 {
@@ -108,7 +75,7 @@ void Form1GenerateTest::defaultsDrawTheWholeMosaicWithoutAMessage()
 void Form1GenerateTest::countFieldsAreDisabledOnlyWhileARunLasts()
 {
     QList<bool> enabledInRun;
-    ActionInYield probe([this] { return firstCellDrawn(); },
+    ActionInYield probe([this] { return cellDrawn(0, 0); },
                         [&] {
                             enabledInRun = {m_form->Text1->isEnabled(), m_form->Text2->isEnabled()};
                             for (QWidget *other : {static_cast<QWidget *>(m_form->Command1),
@@ -131,15 +98,13 @@ void Form1GenerateTest::countFieldsAreDisabledOnlyWhileARunLasts()
 void Form1GenerateTest::secondGenerateInsideAYieldRunsNested()
 {
     const QImage expected = expectedMosaic(m_form->Picture1->image(), DefaultGrid, faceColor());
-    const QRgb face = faceColor().rgb() & RGB_MASK;
     bool lastCellDrawnBeforeNested = true;
     QString nestedResult = QStringLiteral("not run");
     bool fieldsEnabledAfterNested = false;
 
-    ActionInYield nested([this] { return firstCellDrawn(); },
+    ActionInYield nested([this] { return cellDrawn(0, 0); },
                          [&] {
-                             lastCellDrawnBeforeNested =
-                                 cellPixel(m_form->Picture2->image(), 104, 91) != face;
+                             lastCellDrawnBeforeNested = cellDrawn(104, 91);
                              QTest::mouseClick(m_form->Command2, Qt::LeftButton);
                              nestedResult = firstDifference(m_form->Picture2->image(), expected);
                              fieldsEnabledAfterNested = m_form->Text1->isEnabled();
@@ -160,7 +125,7 @@ void Form1GenerateTest::toleranceEditedDuringARunAppliesFromALaterSample()
 {
     // A red picture: red until orange's tolerance reaches red (128 apart).
     m_form->Picture1->setPicture(solidPicture(QSize(100, 100), QColor(Red)));
-    ActionInYield widenOrange([this] { return firstCellDrawn(); },
+    ActionInYield widenOrange([this] { return cellDrawn(0, 0); },
                               [this] { m_form->Text3[0]->setText(QStringLiteral("200")); });
     QTest::mouseClick(m_form->Command2, Qt::LeftButton);
     QVERIFY(widenOrange.hasRun());
