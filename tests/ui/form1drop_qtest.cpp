@@ -5,6 +5,7 @@
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "ui/form1.h"
+#include "ui/support/formtestfixture.h"
 #include "ui/support/modalwatcher.h"
 #include "ui/support/mosaicmodel.h"
 #include "ui/support/testfiles.h"
@@ -15,22 +16,17 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
 using namespace tessaly;
 using namespace tessaly::test;
 
-class Form1DropTest : public QObject
+class Form1DropTest : public FormTestFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void onlyTheFirstOfThreeFilesIsLoaded();
     void dropThroughTheWindowLoadsThePicture();
     void firstFileNotAPictureIsReportedAndTheSecondNeverTried();
@@ -64,29 +60,7 @@ private:
         return {m_form->Picture1->image(), m_form->Picture1->size(), m_form->size()};
     }
     void verifyUnchangedSince(const Snapshot &before) const;
-
-    QTemporaryDir m_files;
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<ModalWatcher> m_watcher;
 };
-
-void Form1DropTest::initTestCase()
-{
-    prepareApplication();
-    QVERIFY(m_files.isValid());
-}
-
-void Form1DropTest::init()
-{
-    m_watcher = std::make_unique<ModalWatcher>();
-    m_form = showForm(m_files.path());
-}
-
-void Form1DropTest::cleanup()
-{
-    m_form.reset();
-    m_watcher.reset();
-}
 
 void Form1DropTest::verifyUnchangedSince(const Snapshot &before) const
 {
@@ -99,9 +73,9 @@ void Form1DropTest::onlyTheFirstOfThreeFilesIsLoaded()
 {
     const QImage first = solidPicture(QSize(300, 200), Qt::red);
     const auto drag = fileDrag({
-        writePicture(m_files, QStringLiteral("first.png"), first),
-        writePicture(m_files, QStringLiteral("second.png"), solidPicture(QSize(50, 60), Qt::green)),
-        writePicture(m_files, QStringLiteral("third.bmp"), solidPicture(QSize(70, 80), Qt::blue)),
+        writePicture(folder(), QStringLiteral("first.png"), first),
+        writePicture(folder(), QStringLiteral("second.png"), solidPicture(QSize(50, 60), Qt::green)),
+        writePicture(folder(), QStringLiteral("third.bmp"), solidPicture(QSize(70, 80), Qt::blue)),
     });
 
     m_form->Picture1_OLEDragDrop(drag.get());
@@ -116,7 +90,7 @@ void Form1DropTest::onlyTheFirstOfThreeFilesIsLoaded()
 void Form1DropTest::dropThroughTheWindowLoadsThePicture()
 {
     const QImage picture = solidPicture(QSize(120, 90), QColor(10, 20, 30));
-    const auto drag = fileDrag({writePicture(m_files, QStringLiteral("dropped.png"), picture)});
+    const auto drag = fileDrag({writePicture(folder(), QStringLiteral("dropped.png"), picture)});
 
     QVERIFY(dragAndDrop(*m_form, centreOf(m_form->Picture1), *drag));
 
@@ -130,8 +104,8 @@ void Form1DropTest::firstFileNotAPictureIsReportedAndTheSecondNeverTried()
 {
     const Snapshot before = snapshot();
     const auto drag = fileDrag({
-        writeFile(m_files, QStringLiteral("notes.txt"), "not a picture\n"),
-        writePicture(m_files, QStringLiteral("picture.png"), solidPicture(QSize(30, 30), Qt::red)),
+        writeFile(folder(), QStringLiteral("notes.txt"), "not a picture\n"),
+        writePicture(folder(), QStringLiteral("picture.png"), solidPicture(QSize(30, 30), Qt::red)),
     });
 
     QVERIFY(dragAndDrop(*m_form, centreOf(m_form->Picture1), *drag));
@@ -149,7 +123,7 @@ void Form1DropTest::dropWithoutFilesChangesNothing_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("url");
 
-    const QString picture = writePicture(m_files, QStringLiteral("as-text.png"),
+    const QString picture = writePicture(folder(), QStringLiteral("as-text.png"),
                                          solidPicture(QSize(30, 30), Qt::red));
     QTest::newRow("plain text") << QStringLiteral("some words") << QString();
     QTest::newRow("a picture's path as text") << picture << QString();
@@ -186,15 +160,15 @@ void Form1DropTest::unloadableFileIsReported_data()
         buffer.open(QIODevice::WriteOnly);
         solidPicture(QSize(64, 64), Qt::blue).save(&buffer, "PNG");
     }
-    QTest::newRow("text file") << writeFile(m_files, QStringLiteral("readme.txt"), "hello\n");
-    QTest::newRow("truncated PNG") << writeFile(m_files, QStringLiteral("cut.png"), png.left(png.size() / 2));
-    QTest::newRow("zero-byte file") << writeFile(m_files, QStringLiteral("empty.png"), QByteArray());
-    QDir(m_files.path()).mkdir(QStringLiteral("folder.png"));
-    QTest::newRow("folder") << m_files.filePath(QStringLiteral("folder.png"));
-    QTest::newRow("vanished file") << m_files.filePath(QStringLiteral("gone.png"));
+    QTest::newRow("text file") << writeFile(folder(), QStringLiteral("readme.txt"), "hello\n");
+    QTest::newRow("truncated PNG") << writeFile(folder(), QStringLiteral("cut.png"), png.left(png.size() / 2));
+    QTest::newRow("zero-byte file") << writeFile(folder(), QStringLiteral("empty.png"), QByteArray());
+    QDir(folder().path()).mkdir(QStringLiteral("folder.png"));
+    QTest::newRow("folder") << folder().filePath(QStringLiteral("folder.png"));
+    QTest::newRow("vanished file") << folder().filePath(QStringLiteral("gone.png"));
     // 20000 x 20000 declared in the header, no pixels behind it.
     QTest::newRow("huge declared size")
-        << writeFile(m_files, QStringLiteral("huge.ppm"), "P6\n20000 20000\n255\n");
+        << writeFile(folder(), QStringLiteral("huge.ppm"), "P6\n20000 20000\n255\n");
 }
 
 void Form1DropTest::unloadableFileIsReported()
@@ -242,7 +216,7 @@ void Form1DropTest::windowTakesItsSizeFromThePicture()
 
     // Made larger by hand first: the drop sets the size, it does not only grow it.
     m_form->resize(1300, 1000);
-    const auto drag = fileDrag({writePicture(m_files, QStringLiteral("sized.png"),
+    const auto drag = fileDrag({writePicture(folder(), QStringLiteral("sized.png"),
                                              solidPicture(pictureSize, Qt::darkCyan))});
 
     m_form->Picture1_OLEDragDrop(drag.get());
@@ -255,9 +229,9 @@ void Form1DropTest::windowTakesItsSizeFromThePicture()
 
 void Form1DropTest::smallPictureBringsTheWindowBackToItsStartSize()
 {
-    const auto big = fileDrag({writePicture(m_files, QStringLiteral("big.png"),
+    const auto big = fileDrag({writePicture(folder(), QStringLiteral("big.png"),
                                             solidPicture(QSize(900, 700), Qt::yellow))});
-    const auto small = fileDrag({writePicture(m_files, QStringLiteral("small.png"),
+    const auto small = fileDrag({writePicture(folder(), QStringLiteral("small.png"),
                                               solidPicture(QSize(208, 183), Qt::magenta))});
 
     m_form->Picture1_OLEDragDrop(big.get());
@@ -278,7 +252,7 @@ void Form1DropTest::transparentPixelsShowTheBackColour()
     for (int y = 0; y < 20; ++y)
         for (int x = 20; x < 40; ++x)
             picture.setPixel(x, y, qRgba(0, 0, 255, 255));
-    const auto drag = fileDrag({writePicture(m_files, QStringLiteral("alpha.png"), picture)});
+    const auto drag = fileDrag({writePicture(folder(), QStringLiteral("alpha.png"), picture)});
 
     m_form->Picture1_OLEDragDrop(drag.get());
 
@@ -312,7 +286,7 @@ void Form1DropTest::otherPlacesRefuseTheDrag()
     QVERIFY(control);
     const QPoint at = control->mapTo(m_form.get(), offset);
     QCOMPARE(m_form->childAt(at) ? m_form->childAt(at) : m_form.get(), control);
-    const auto drag = fileDrag({writePicture(m_files, QStringLiteral("refused.png"),
+    const auto drag = fileDrag({writePicture(folder(), QStringLiteral("refused.png"),
                                              solidPicture(QSize(60, 50), Qt::red))});
     const Snapshot before = snapshot();
 
@@ -330,16 +304,14 @@ void Form1DropTest::dropDuringARunIsSampledFromThenOn()
 {
     // Same size as the sample, pure blue: every cell sampled from it is blue.
     const QImage blue = solidPicture(QSize(208, 183), QColor(0, 0, 255));
-    const auto drag = fileDrag({writePicture(m_files, QStringLiteral("blue.png"), blue)});
+    const auto drag = fileDrag({writePicture(folder(), QStringLiteral("blue.png"), blue)});
     const QImage sample = m_form->Picture1->image();
-    const QRgb face = m_form->Picture2->backColor().rgb() & RGB_MASK;
     bool shownAtOnce = false;
-    ActionInYield dropInRun(
-        [&] { return cellPixel(m_form->Picture2->image(), 0, 0) != face; },
-        [&] {
-            dragAndDrop(*m_form, centreOf(m_form->Picture1), *drag);
-            shownAtOnce = firstDifference(m_form->Picture1->image(), blue).isEmpty();
-        });
+    ActionInYield dropInRun([this] { return cellDrawn(0, 0); },
+                            [&] {
+                                dragAndDrop(*m_form, centreOf(m_form->Picture1), *drag);
+                                shownAtOnce = firstDifference(m_form->Picture1->image(), blue).isEmpty();
+                            });
 
     QTest::mouseClick(m_form->Command2, Qt::LeftButton);
 
@@ -356,9 +328,8 @@ void Form1DropTest::dropDuringARunIsSampledFromThenOn()
 void Form1DropTest::widerPictureDroppedDuringARun()
 {
     const QImage wide = solidPicture(QSize(400, 300), QColor(0, 0, 255));
-    const auto drag = fileDrag({writePicture(m_files, QStringLiteral("wide.png"), wide)});
-    const QRgb face = m_form->Picture2->backColor().rgb() & RGB_MASK;
-    ActionInYield dropInRun([&] { return cellPixel(m_form->Picture2->image(), 0, 1) != face; },
+    const auto drag = fileDrag({writePicture(folder(), QStringLiteral("wide.png"), wide)});
+    ActionInYield dropInRun([this] { return cellDrawn(0, 1); },
                             [&] { m_form->Picture1_OLEDragDrop(drag.get()); });
 
     QTest::mouseClick(m_form->Command2, Qt::LeftButton);
