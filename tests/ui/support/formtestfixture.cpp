@@ -6,7 +6,6 @@
 #include "ui/support/mosaicmodel.h"
 #include "ui/support/windowtesting.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace tessaly::test {

@@ -2,10 +2,9 @@
 
 #include <QColor>
 #include <QObject>
+#include <QTemporaryDir>
 
 #include <memory>
-
-class QTemporaryDir;
 
 namespace tessaly {
 class Form1;
