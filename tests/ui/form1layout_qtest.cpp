@@ -7,9 +7,9 @@
 #include "tessalyresources.h"
 #include "ui/applicationlook.h"
 #include "ui/form1.h"
+#include "ui/support/formtestfixture.h"
 #include "ui/support/modalwatcher.h"
 #include "ui/support/mosaicmodel.h"
-#include "ui/support/windowtesting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
@@ -26,15 +25,11 @@
 using namespace tessaly;
 using namespace tessaly::test;
 
-class Form1LayoutTest : public QObject
+class Form1LayoutTest : public FormTestFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void windowStartsWithCaptionSizeAndIcon();
     void controlStandsInPlace_data();
     void controlStandsInPlace();
@@ -56,29 +51,7 @@ private slots:
 
 private:
     QList<QWidget *> allControls() const;
-
-    QTemporaryDir m_folder;
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<ModalWatcher> m_watcher;
 };
-
-void Form1LayoutTest::initTestCase()
-{
-    prepareApplication();
-    QVERIFY(m_folder.isValid());
-}
-
-void Form1LayoutTest::init()
-{
-    m_watcher = std::make_unique<ModalWatcher>();
-    m_form = showForm(m_folder.path());
-}
-
-void Form1LayoutTest::cleanup()
-{
-    m_form.reset();
-    m_watcher.reset();
-}
 
 QList<QWidget *> Form1LayoutTest::allControls() const
 {
@@ -363,7 +336,7 @@ void Form1LayoutTest::keyStartsNothing()
     QVERIFY(!m_form->isClosed());
     QCOMPARE(m_form->Picture2->image(), canvasBefore); // no run cleared or drew it
     QVERIFY(m_watcher->boxes().isEmpty());
-    QVERIFY(!QFile::exists(QDir(m_folder.path()).filePath(QStringLiteral("m.BMP"))));
+    QVERIFY(!QFile::exists(QDir(folder().path()).filePath(QStringLiteral("m.BMP"))));
 }
 
 void Form1LayoutTest::resizingLeavesControlsInPlace()
