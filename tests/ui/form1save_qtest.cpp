@@ -4,6 +4,7 @@
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "ui/form1.h"
+#include "ui/support/formtestfixture.h"
 #include "ui/support/modalwatcher.h"
 #include "ui/support/mosaicmodel.h"
 #include "ui/support/testfiles.h"
@@ -14,7 +15,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -62,15 +62,15 @@ private:
 
 } // namespace
 
-class Form1SaveTest : public QObject
+class Form1SaveTest : public FormTestFixture
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+public:
+    // Each test finds the folder empty: one leaves files the next would see.
+    Form1SaveTest() : FormTestFixture(FolderLifetime::EachTest) {}
 
+private slots:
     void saveBeforeGenerateWritesTheBlankCanvas();
     void saveAfterGenerateWritesTheMosaic();
     void anotherToolReadsTheSavedBitmap();
@@ -82,33 +82,9 @@ private slots:
     void fullDiskLeavesTheEarlierFileIntact();
 
 private:
-    QString savedPath() const { return m_folder->filePath(SavedName); }
+    QString savedPath() const { return folder().filePath(SavedName); }
     void verifyOneFailureMessageFor(const QString &path) const;
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<ModalWatcher> m_watcher;
 };
-
-void Form1SaveTest::initTestCase()
-{
-    prepareApplication();
-}
-
-void Form1SaveTest::init()
-{
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    m_watcher = std::make_unique<ModalWatcher>();
-    m_form = showForm(m_folder->path());
-}
-
-void Form1SaveTest::cleanup()
-{
-    m_form.reset();
-    m_watcher.reset();
-    m_folder.reset();
-}
 
 void Form1SaveTest::verifyOneFailureMessageFor(const QString &path) const
 {
@@ -184,7 +160,7 @@ void Form1SaveTest::saveDuringARunWritesThePartDrawnSoFar()
     const QRgb face = m_form->Picture2->backColor().rgb() & RGB_MASK;
     QImage canvasAtSave;
     bool fieldsDisabledAtSave = false;
-    ActionInYield saveInRun([&] { return cellPixel(m_form->Picture2->image(), 10, 20) != face; },
+    ActionInYield saveInRun([this] { return cellDrawn(10, 20); },
                             [&] {
                                 canvasAtSave = m_form->Picture2->image();
                                 fieldsDisabledAtSave = !m_form->Text1->isEnabled();
@@ -199,7 +175,7 @@ void Form1SaveTest::saveDuringARunWritesThePartDrawnSoFar()
     QCOMPARE(firstDifference(savedPicture(savedPath()), canvasAtSave), QString());
     // Partly drawn: the last cell came later; the run then finished.
     QCOMPARE(cellPixel(canvasAtSave, 104, 91), face);
-    QVERIFY(cellPixel(m_form->Picture2->image(), 104, 91) != face);
+    QVERIFY(cellDrawn(104, 91));
 }
 
 void Form1SaveTest::secondSaveReplacesTheFirst()
@@ -211,7 +187,7 @@ void Form1SaveTest::secondSaveReplacesTheFirst()
     QVERIFY(m_watcher->boxes().isEmpty());
     QCOMPARE(firstDifference(savedPicture(savedPath()), m_form->Picture2->image()), QString());
     // Replaced in place: no second file and no leftover beside it.
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{SavedName});
+    QCOMPARE(QDir(folder().path()).entryList(QDir::Files | QDir::Hidden), QStringList{SavedName});
 }
 
 void Form1SaveTest::saveFolderDefaultsToTheProgramsFolder()
@@ -236,13 +212,13 @@ void Form1SaveTest::failedSaveIsReportedAndChangesNothing()
     QFETCH(QString, saveFolder);
     QFETCH(QString, blockingDirectory);
 
-    writeFile(*m_folder, QStringLiteral("plain-file"), "a file, not a folder");
-    const QString folder = saveFolder.isEmpty() ? m_folder->path() : m_folder->filePath(saveFolder);
-    m_form->setSaveFolder(folder);
+    writeFile(folder(), QStringLiteral("plain-file"), "a file, not a folder");
+    const QString failingFolder = saveFolder.isEmpty() ? folder().path() : folder().filePath(saveFolder);
+    m_form->setSaveFolder(failingFolder);
     QString keptInside;
     if (!blockingDirectory.isEmpty()) {
-        QVERIFY(QDir(m_folder->path()).mkdir(blockingDirectory));
-        keptInside = m_folder->filePath(blockingDirectory + QStringLiteral("/kept.txt"));
+        QVERIFY(QDir(folder().path()).mkdir(blockingDirectory));
+        keptInside = folder().filePath(blockingDirectory + QStringLiteral("/kept.txt"));
         QFile kept(keptInside);
         QVERIFY(kept.open(QIODevice::WriteOnly));
         kept.write("kept");
@@ -252,21 +228,21 @@ void Form1SaveTest::failedSaveIsReportedAndChangesNothing()
 
     QTest::mouseClick(m_form->Command1, Qt::LeftButton);
 
-    verifyOneFailureMessageFor(QDir(folder).filePath(SavedName));
+    verifyOneFailureMessageFor(QDir(failingFolder).filePath(SavedName));
     QCOMPARE(m_form->Picture2->image(), canvas);
     QVERIFY(m_form->isVisible());
     QVERIFY(!m_form->isClosed());
     if (!keptInside.isEmpty()) {
-        QVERIFY(QFileInfo(m_folder->filePath(blockingDirectory)).isDir());
+        QVERIFY(QFileInfo(folder().filePath(blockingDirectory)).isDir());
         QCOMPARE(fileBytes(keptInside), QByteArray("kept"));
     }
     // The program goes on: the next save into a good folder works.
     m_watcher->clear();
-    m_form->setSaveFolder(m_folder->filePath(QStringLiteral("good")));
-    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("good")));
+    m_form->setSaveFolder(folder().filePath(QStringLiteral("good")));
+    QVERIFY(QDir(folder().path()).mkdir(QStringLiteral("good")));
     QTest::mouseClick(m_form->Command1, Qt::LeftButton);
     QVERIFY(m_watcher->boxes().isEmpty());
-    QCOMPARE(firstDifference(savedPicture(m_folder->filePath(QStringLiteral("good/m.BMP"))), canvas),
+    QCOMPARE(firstDifference(savedPicture(folder().filePath(QStringLiteral("good/m.BMP"))), canvas),
              QString());
 }
 
@@ -284,7 +260,7 @@ void Form1SaveTest::fullDiskLeavesTheEarlierFileIntact()
 
     verifyOneFailureMessageFor(savedPath());
     QCOMPARE(fileBytes(savedPath()), earlier);
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{SavedName});
+    QCOMPARE(QDir(folder().path()).entryList(QDir::Files | QDir::Hidden), QStringList{SavedName});
     QVERIFY(!m_form->isClosed());
 }
 
