@@ -104,7 +104,9 @@ void CanvasImage::setPicture(const QImage &picture)
         m_picture = QImage();
     } else {
         m_picture = picture.convertToFormat(QImage::Format_RGB32);
-        m_image = QImage(m_picture.size(), QImage::Format_RGB32);
+        // Takes the picture's size by sharing its pixels: a large picture is
+        // not allocated a second time.
+        m_image = m_picture;
     }
     cls();
 }

@@ -1,6 +1,5 @@
 #include "platform/numbers.h"
 
-#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <limits>

@@ -1,12 +1,12 @@
 #include "ui/form1.h"
 
 #include "engine/generationrun.h"
-#include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "platform/picturefile.h"
 #include "platform/textbox.h"
 #include "tessalyresources.h"
 #include "ui/droppedfile.h"
+#include "ui/errormessage.h"
 #include "ui/windowsizerule.h"
 
 #include <QCloseEvent>
@@ -25,8 +25,6 @@
 namespace tessaly {
 
 namespace {
-
-const char *const ErrorTitle = "错误";
 
 // The tolerance fields by colour index, as they stand in the panel: green,
 // blue and red on the upper row, orange, yellow and white on the lower one.
@@ -213,9 +211,7 @@ void Form1::Command1_Click()
     const QString path = QDir(m_saveFolder).filePath(QStringLiteral("m.BMP"));
     const QString reason = savePictureAsBmp(Picture2->image(), path);
     if (!reason.isEmpty()) {
-        showMessage(this,
-                    QStringLiteral("保存失败\n%1\n%2").arg(QDir::toNativeSeparators(path), reason),
-                    QString::fromUtf8(ErrorTitle));
+        showErrorMessage(this, QStringLiteral("保存失败\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
     }
 }
 
@@ -238,7 +234,7 @@ void Form1::Picture1_OLEDragDrop(const QMimeData *data)
     const LoadedPicture loaded = loadPicture(*path, Picture1->backColor());
     if (loaded.image.isNull()) {
         Picture1->cls();
-        showMessage(this, QStringLiteral("不支持的图片格式"), QString::fromUtf8(ErrorTitle));
+        showErrorMessage(this, QStringLiteral("不支持的图片格式"));
         return;
     }
     Picture1->setPicture(loaded.image);

@@ -1,9 +1,9 @@
 #include "ui/form1host.h"
 
 #include "platform/eventpump.h"
-#include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
+#include "ui/errormessage.h"
 #include "ui/form1.h"
 
 #include <QString>
@@ -69,8 +69,7 @@ void Form1Host::drawBox(float x1, float y1, float x2, float y2, Color color)
 
 void Form1Host::showError(std::string_view message)
 {
-    showMessage(&m_window, QString::fromUtf8(message.data(), qsizetype(message.size())),
-                QStringLiteral("错误"));
+    showErrorMessage(&m_window, QString::fromUtf8(message.data(), qsizetype(message.size())));
 }
 
 bool Form1Host::doEvents()
