@@ -141,6 +141,7 @@ private:
                 endWithError(RunMessage::ToleranceInvalid);
                 return false;
             }
+            m_host.cellClassified(i, j, paletteIndex);
             drawCell(i, j, m_palette[paletteIndex]);
             ++i;
             if (!yield())

@@ -2,6 +2,7 @@
 
 #include "engine/color.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace tessaly {
@@ -32,6 +33,15 @@ public:
     virtual void fillBox(float x1, float y1, float x2, float y2, Color color) = 0;
     // The outline of that box, one pixel wide.
     virtual void drawBox(float x1, float y1, float x2, float y2, Color color) = 0;
+
+    // The run has classified the cell in column i and row j of the mosaic
+    // (counted from 0) to the palette index, just before drawing it. Every
+    // sampled cell is reported, also those that fall beyond the canvas. The
+    // window has no use for it; a build guide collects the cells here.
+    virtual void cellClassified(std::int32_t i, std::int32_t j, std::int16_t paletteIndex)
+    {
+        (void)i, (void)j, (void)paletteIndex;
+    }
 
     // A modal message box with one OK button, titled "错误"; returns once it
     // has been dismissed.

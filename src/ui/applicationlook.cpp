@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QPalette>
 #include <QStyleFactory>
 
 namespace tessaly {
@@ -22,6 +23,11 @@ void applyApplicationLook(QApplication &app)
     }
     font.setPixelSize(FontPixelSize);
     app.setFont(font);
+}
+
+QColor canvasBackColor()
+{
+    return QApplication::palette().color(QPalette::Button);
 }
 
 } // namespace tessaly

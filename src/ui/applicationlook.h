@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QColor;
 
 namespace tessaly {
 
@@ -16,5 +17,10 @@ inline constexpr int FontPixelSize = 12;
 // style, the same on every desktop, and a font that shows Chinese at the
 // size of the controls. Call once, before the window is made.
 void applyApplicationLook(QApplication &app);
+
+// The back colour of the window's picture boxes, and so of a cleared
+// canvas: the button colour of the application look. Valid once
+// applyApplicationLook has run.
+QColor canvasBackColor();
 
 } // namespace tessaly

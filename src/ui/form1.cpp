@@ -5,6 +5,7 @@
 #include "platform/picturefile.h"
 #include "platform/textbox.h"
 #include "tessalyresources.h"
+#include "ui/applicationlook.h"
 #include "ui/droppedfile.h"
 #include "ui/errormessage.h"
 #include "ui/windowsizerule.h"
@@ -124,8 +125,8 @@ Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    Picture2 = placed(new PictureBox(this), QStringLiteral("Picture2"), QRect(0, 0, 441, 441));
-    Picture2->setBackColor(palette().color(QPalette::Button));
+    Picture2 = placed(new PictureBox(this), QStringLiteral("Picture2"), QRect(0, 0, CanvasSide, CanvasSide));
+    Picture2->setBackColor(canvasBackColor());
 
     Frame1 = placed(new QGroupBox(this), QStringLiteral("Frame1"), QRect(444, 0, 293, 93));
     createPanelControls();
@@ -133,8 +134,7 @@ void Form1::createControls()
     Picture1 = placed(new PictureBox(this), QStringLiteral("Picture1"), QRect(444, 96, 212, 187));
     Picture1->setAutoSize(true);
     Picture1->setManualDropMode(true);
-    Picture1->setPicture(QImage(QString::fromLatin1(Resources::SamplePicture))
-                             .convertToFormat(QImage::Format_RGB32));
+    Picture1->setPicture(Resources::samplePicture());
 }
 
 void Form1::createPanelControls()

@@ -40,6 +40,9 @@ public:
     explicit Form1(std::chrono::microseconds yieldInterval = std::chrono::milliseconds(4));
     ~Form1() override;
 
+    // Outer side of the square canvas Picture2, its border included.
+    static constexpr int CanvasSide = 441;
+
     // The controls, owned by the window. Text3 is addressed by colour index:
     // 0 orange, 1 yellow, 2 red, 3 green, 4 blue, 5 white.
     PictureBox *Picture2 = nullptr;
