@@ -24,6 +24,8 @@ using FaceTarget = std::array<std::optional<Colour>, 9>;
 struct FaceSolution {
     Grip grip;
     std::vector<Move> moves;
+
+    friend bool operator==(const FaceSolution &, const FaceSolution &) = default;
 };
 
 // Finds, for a front face, a shortest sequence of outer face turns (every
