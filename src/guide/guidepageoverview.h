@@ -1,0 +1,14 @@
+#pragma once
+
+class QPainter;
+
+namespace tessaly {
+
+struct GuidePageContext;
+
+// The first page: the whole mosaic with its cube grid and numbers, the
+// wall's figures (cells, cubes, stickers per colour, black cells, turns once
+// solved), how the block pages follow, and the key to their marks.
+void drawOverviewPage(QPainter &painter, const GuidePageContext &context);
+
+} // namespace tessaly
