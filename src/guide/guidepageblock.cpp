@@ -100,9 +100,8 @@ void drawBlockPage(QPainter &painter, const GuidePageContext &context, int block
     const PageLayout &layout = context.layout;
     for (int row = cubes.top(); row <= cubes.bottom(); ++row) {
         for (int column = cubes.left(); column <= cubes.right(); ++column) {
-            const QPointF topLeft(layout.cubeArea.left() + (column - cubes.left()) * layout.card.width(),
-                                  layout.cubeArea.top() + (row - cubes.top()) * layout.card.height());
-            drawCubeCard(painter, context, context.guide.cubeAt(column, row), QRectF(topLeft, layout.card));
+            drawCubeCard(painter, context, context.guide.cubeAt(column, row),
+                         layout.cardRect(column - cubes.left(), row - cubes.top()));
         }
     }
 }

@@ -130,7 +130,7 @@ void drawMoves(QPainter &painter, const GuidePageContext &context, const CubeTwi
 
 void drawCubeCard(QPainter &painter, const GuidePageContext &context, const GuideCube &cube, const QRectF &rect)
 {
-    const QRectF card = rect.adjusted(1.5, 1.5, -1.5, -1.5);
+    const QRectF card = PageLayout::cardFrame(rect);
     painter.setPen(QPen(FaintColour, 0.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(card, 4, 4);
@@ -139,8 +139,7 @@ void drawCubeCard(QPainter &painter, const GuidePageContext &context, const Guid
                                        -PageLayout::CardPadding);
     drawPlace(painter, context, cube, QRectF(inner.topLeft(), QSizeF(inner.width(), PageLayout::PlaceLineHeight)));
 
-    const QRectF face(inner.left(), inner.top() + PageLayout::PlaceLineHeight, PageLayout::FaceSize,
-                      PageLayout::FaceSize);
+    const QRectF face = PageLayout::faceRect(rect);
     drawFace(painter, context, cube.face, face);
 
     if (!cube.twists)

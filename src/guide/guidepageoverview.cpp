@@ -155,6 +155,15 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
 
 } // namespace
 
+QRectF overviewMosaicRect(const GuidePageContext &context)
+{
+    const QRectF body = context.layout.body;
+    const qreal mosaicHeight = body.height() - TitleHeight - EdgeNumbersRoom - FiguresHeight - KeyHeight;
+    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + EdgeNumbersRoom / 2,
+                            body.width() - EdgeNumbersRoom, mosaicHeight);
+    return mosaicRect(context.guide, mosaicArea);
+}
+
 void drawOverviewPage(QPainter &painter, const GuidePageContext &context)
 {
     const PageLayout &layout = context.layout;
@@ -166,10 +175,7 @@ void drawOverviewPage(QPainter &painter, const GuidePageContext &context)
     painter.drawText(QRectF(body.topLeft(), QSizeF(body.width(), TitleHeight)), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("总览 Overview"));
 
-    const qreal mosaicHeight = body.height() - TitleHeight - EdgeNumbersRoom - FiguresHeight - KeyHeight;
-    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + EdgeNumbersRoom / 2,
-                            body.width() - EdgeNumbersRoom, mosaicHeight);
-    const QRectF mosaic = mosaicRect(context.guide, mosaicArea);
+    const QRectF mosaic = overviewMosaicRect(context);
     drawMosaic(painter, context, mosaic);
 
     const qreal figuresTop = mosaic.bottom() + EdgeNumbersRoom;

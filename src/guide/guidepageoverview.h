@@ -1,6 +1,7 @@
 #pragma once
 
 class QPainter;
+class QRectF;
 
 namespace tessaly {
 
@@ -10,5 +11,8 @@ struct GuidePageContext;
 // wall's figures (cells, cubes, stickers per colour, black cells, turns once
 // solved), how the block pages follow, and the key to their marks.
 void drawOverviewPage(QPainter &painter, const GuidePageContext &context);
+
+// Where the overview draws the mosaic, in points.
+QRectF overviewMosaicRect(const GuidePageContext &context);
 
 } // namespace tessaly

@@ -25,4 +25,20 @@ PageLayout::PageLayout(const QPageSize &pageSize)
                : QSizeF();
 }
 
+QRectF PageLayout::cardRect(int across, int down) const
+{
+    return {QPointF(cubeArea.left() + across * card.width(), cubeArea.top() + down * card.height()), card};
+}
+
+QRectF PageLayout::cardFrame(const QRectF &card)
+{
+    return card.adjusted(1.5, 1.5, -1.5, -1.5);
+}
+
+QRectF PageLayout::faceRect(const QRectF &card)
+{
+    const QRectF frame = cardFrame(card);
+    return {frame.left() + CardPadding, frame.top() + CardPadding + PlaceLineHeight - 1, FaceSize, FaceSize};
+}
+
 } // namespace tessaly

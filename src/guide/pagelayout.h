@@ -47,6 +47,12 @@ struct PageLayout
 
     explicit PageLayout(const QPageSize &pageSize);
 
+    // The card of the cube at (across, down), from 0, within a block.
+    QRectF cardRect(int across, int down) const;
+    // Where a card draws its frame, and the cube's face inside that.
+    static QRectF cardFrame(const QRectF &card);
+    static QRectF faceRect(const QRectF &card);
+
     QSizeF page;       // the whole sheet
     QRectF header;     // running title
     QRectF body;       // between header and footer
