@@ -83,6 +83,8 @@ void drawGrip(QPainter &painter, const GuidePageContext &context, const CubeTwis
     QPointF at = column.topLeft();
     at.ry() += drawGripSide(painter, context, QStringLiteral("前 Front"), twists.front, at, column.width());
     at.ry() += drawGripSide(painter, context, QStringLiteral("上 Top"), twists.top, at, column.width());
+    if (twists.turns == 0)
+        return; // the moves say so in large type
     painter.setFont(context.fonts.text(PageLayout::TextFontSize, true));
     painter.setPen(Qt::black);
     painter.drawText(QRectF(at, column.bottomRight()), Qt::AlignLeft | Qt::AlignBottom, turnsText(twists.turns));
