@@ -4,7 +4,6 @@
 #include "guide/guidepagecubecard.h"
 #include "guide/guidepageframe.h"
 
-#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>

@@ -10,8 +10,7 @@ namespace tessaly {
 
 namespace {
 
-// Draws text runs one after another on a baseline, each in its own font;
-// returns where the next run would start.
+// A piece of a line of text in its own font and colour.
 struct TextRun
 {
     QString text;
@@ -19,6 +18,7 @@ struct TextRun
     QColor colour;
 };
 
+// Draws the runs one after another along a baseline.
 void drawRuns(QPainter &painter, QPointF baseline, const std::initializer_list<TextRun> &runs)
 {
     for (const TextRun &run : runs) {
