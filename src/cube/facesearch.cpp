@@ -51,6 +51,8 @@ bool FaceSearch::extend(std::uint32_t corner, std::uint32_t edge, int remaining,
     // sets are on their goal.
     if (remaining == 0)
         return true;
+    const std::uint32_t *const cornerSuccessors = corners_.successors() + std::size_t(corner) * MoveCount;
+    const std::uint32_t *const edgeSuccessors = edges_.successors() + std::size_t(edge) * MoveCount;
     for (int move = 0; move < MoveCount; ++move) {
         const int face = move / 3;
         // Two turns of one face are one turn; of opposite faces, which
@@ -58,8 +60,8 @@ bool FaceSearch::extend(std::uint32_t corner, std::uint32_t edge, int remaining,
         // so the builder sees them in that order.
         if (face == lastFace || ((face ^ 1) == lastFace && face > lastFace))
             continue;
-        const std::uint32_t nextCorner = corners_.next(corner, cornerMove_[move]);
-        const std::uint32_t nextEdge = edges_.next(edge, edgeMove_[move]);
+        const std::uint32_t nextCorner = cornerSuccessors[cornerMove_[move]];
+        const std::uint32_t nextEdge = edgeSuccessors[edgeMove_[move]];
         if (bound(nextCorner, nextEdge) >= remaining)
             continue;
         path.push_back(Move{std::uint8_t(move)});
