@@ -117,6 +117,19 @@ QImage PictureBox::image() const
     return canvas().image();
 }
 
+PixelView PictureBox::pixels() const
+{
+    return canvas().pixels();
+}
+
+PixelCanvas PictureBox::drawingPixels()
+{
+    // Whoever asks is about to draw; the frame deadline brings every drawing
+    // until the next pump to the screen together.
+    scheduleRepaint();
+    return canvas().drawingPixels();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     // The image always has the interior's size, so it covers all of it.
