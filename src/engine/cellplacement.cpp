@@ -40,10 +40,18 @@ AxisPlacement CellPlacement::placement(std::int64_t k, int extent) const
     return {filledSpan(cell.low, cell.high, extent), outlineAxis(frame.low, frame.high, extent)};
 }
 
-void CellPlacement::addColumnsUpTo(std::int32_t i)
+void CellPlacement::coverColumns(std::int64_t count)
 {
-    for (auto k = std::int64_t(m_columns.size()); k <= i; ++k)
+    for (auto k = std::int64_t(m_columns.size()); k < count && !m_reachesBeyondCanvas; ++k) {
+        // The frame's left edge comes first; once it lies beyond the last
+        // pixel column, so does everything of this column and later ones.
+        if (frameCorners(k, m_scaleDivisor).low >= float(m_width)) {
+            m_reachesBeyondCanvas = true;
+            break;
+        }
         m_columns.push_back(placement(k, m_width));
+    }
+    m_coveredColumns = std::int32_t(m_columns.size());
 }
 
 } // namespace tessaly

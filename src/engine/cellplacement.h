@@ -44,12 +44,16 @@ public:
     // Whether it was made for this divisor and canvas size.
     bool suits(std::int16_t scaleDivisor, int width, int height) const;
 
-    // Column i's placement, worked out at its first use.
-    const AxisPlacement &column(std::int32_t i)
+    // Works out the placements of columns 0 to count - 1 that are not yet,
+    // up to the first column that lies wholly beyond the canvas: it and
+    // every later one cover nothing, so the table never grows beyond what
+    // the canvas can show.
+    void coverColumns(std::int64_t count);
+
+    // Column i's placement; columns up to i must have been covered.
+    const AxisPlacement &column(std::int32_t i) const
     {
-        if (std::size_t(i) >= m_columns.size())
-            addColumnsUpTo(i);
-        return m_columns[std::size_t(i)];
+        return i < m_coveredColumns ? m_columns[std::size_t(i)] : m_beyondCanvas;
     }
 
     // Row j's placement; the last row asked for is kept.
@@ -64,12 +68,14 @@ public:
 
 private:
     AxisPlacement placement(std::int64_t k, int extent) const;
-    void addColumnsUpTo(std::int32_t i);
 
     std::int16_t m_scaleDivisor = 0;
     int m_width = 0;
     int m_height = 0;
     std::vector<AxisPlacement> m_columns;
+    std::int32_t m_coveredColumns = 0;
+    bool m_reachesBeyondCanvas = false;
+    AxisPlacement m_beyondCanvas;
     AxisPlacement m_row;
     std::int32_t m_placedRow = -1;
 };

@@ -26,6 +26,14 @@ struct CountingRange
     {
         return step >= 0 ? position <= end : position >= end;
     }
+
+    // How many positions the loop passes through; the step is never 0.
+    std::int64_t positions() const
+    {
+        if (!continuesAt(0))
+            return 0;
+        return end / step + 1;
+    }
 };
 
 // The range that samples a picture dimension of the given size with a count:
@@ -149,7 +157,12 @@ private:
     // Returns false when the run has ended inside the row.
     bool runRow(const CountingRange &columns, std::int64_t y, std::int32_t j)
     {
+        m_rowCells = columns.positions();
+        if (m_canvas)
+            m_placement.coverColumns(m_rowCells);
+        const bool rowEndsBlocks = j % 3 == 0 && j > 0;
         std::int32_t i = 0;
+        int columnInBlock = 0; // i % 3
         for (std::int64_t x = 0; columns.continuesAt(x); x += columns.step) {
             const Color sample = sampleAt(float(x), float(y));
             const auto paletteIndex = m_classifier.classify(sample & 0xFF, (sample >> 8) & 0xFF, (sample >> 16) & 0xFF);
@@ -158,8 +171,9 @@ private:
                 return false;
             }
             m_host.cellClassified(i, j, *paletteIndex);
-            drawCell(i, j, *paletteIndex);
+            drawCell(i, j, *paletteIndex, rowEndsBlocks && columnInBlock == 0 && i > 0);
             ++i;
+            columnInBlock = columnInBlock == 2 ? 0 : columnInBlock + 1;
             if (!yield())
                 return false;
         }
@@ -171,13 +185,12 @@ private:
         return m_source ? m_source->point(x, y) : m_host.sourcePoint(x, y);
     }
 
-    // A 4-pixel cell at (4i + 8, 4j + 8); after every cell whose column and
-    // row are both non-zero multiples of 3, a black frame round the 3x3
-    // block that ends just before it. All divided by the scale divisor,
+    // A 4-pixel cell at (4i + 8, 4j + 8); after a cell that ends a block (its
+    // column and row both non-zero multiples of 3), a black frame round the
+    // 3x3 block that ends just before it. All divided by the scale divisor,
     // which a nested run may have changed.
-    void drawCell(std::int32_t i, std::int32_t j, std::int16_t paletteIndex)
+    void drawCell(std::int32_t i, std::int32_t j, std::int16_t paletteIndex, bool endsBlock)
     {
-        const bool endsBlock = i % 3 == 0 && j % 3 == 0 && i > 0 && j > 0;
         if (m_canvas) {
             const AxisPlacement &column = m_placement.column(i);
             const AxisPlacement &row = m_placement.row(j);
@@ -215,8 +228,11 @@ private:
     {
         m_source = m_host.sourcePixels();
         m_canvas = m_host.canvasPixels();
-        if (m_canvas && !m_placement.suits(m_scaleDivisor, m_canvas->width(), m_canvas->height()))
+        if (!m_canvas)
+            return;
+        if (!m_placement.suits(m_scaleDivisor, m_canvas->width(), m_canvas->height()))
             m_placement = CellPlacement(m_scaleDivisor, m_canvas->width(), m_canvas->height());
+        m_placement.coverColumns(m_rowCells);
     }
 
     void endWithError(const char *message)
@@ -236,6 +252,8 @@ private:
     std::optional<PixelView> m_source;
     std::optional<PixelCanvas> m_canvas;
     CellPlacement m_placement;
+    // The cells of the row being drawn.
+    std::int64_t m_rowCells = 0;
 };
 
 } // namespace

@@ -104,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"ThirdScale", 208, 183, "208", "183", 437, 437, 32, Script::None},
                       PathCase{"TenthScale", 1000, 1000, "999", "999", 437, 437, 32, Script::None},
                       PathCase{"WiderThanTheCanvas", 250, 183, "100", "99", 437, 437, 5, Script::None},
-                      PathCase{"SmallCanvas", 208, 183, "99", "99", 150, 90, 1, Script::None},
+                      // The frame at column 36 starts on the canvas's last pixel columns.
+                      PathCase{"SmallCanvas", 208, 183, "99", "99", 143, 90, 1, Script::None},
+                      PathCase{"SmallCanvasTenthScale", 1000, 1000, "999", "999", 201, 77, 32, Script::None},
                       PathCase{"ToleranceEdited", 208, 183, "99", "99", 437, 437, 4, Script::ToleranceEdited},
                       PathCase{"PictureDropped", 208, 183, "99", "99", 437, 437, 4, Script::PictureDropped},
                       PathCase{"NestedRun", 400, 400, "99", "99", 437, 437, 4, Script::NestedRun},
