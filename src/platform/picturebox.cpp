@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -130,11 +131,16 @@ PixelCanvas PictureBox::drawingPixels()
     return canvas().drawingPixels();
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::paintEvent(QPaintEvent *event)
 {
     // The image always has the interior's size, so it covers all of it.
+    // Only the part asked for is drawn: a photograph-sized picture costs a
+    // full copy of its pixels on every paint otherwise.
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), canvas().image());
+    const QRect interior = contentsRect();
+    const QRect exposed = event->rect() & interior;
+    if (!exposed.isEmpty())
+        painter.drawImage(exposed.topLeft(), canvas().image(), exposed.translated(-interior.topLeft()));
     drawShadedFrame(painter, rect(), OuterShadow, OuterHighlight);
     drawShadedFrame(painter, rect().adjusted(1, 1, -1, -1), InnerShadow, InnerHighlight);
 }

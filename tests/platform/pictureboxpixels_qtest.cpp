@@ -37,6 +37,7 @@ private slots:
     void pixelsHaveTheInteriorsSizeAndColours();
     void drawingOnThePixelsReachesTheScreen();
     void drawingOnThePixelsLeavesCopiesAlone();
+    void paintingDrawsOnlyTheExposedPart();
 };
 
 void PictureBoxPixelsTest::pixelsHaveTheInteriorsSizeAndColours()
@@ -78,6 +79,27 @@ void PictureBoxPixelsTest::drawingOnThePixelsLeavesCopiesAlone()
     box.drawingPixels().drawBox(0, 0, 19, 19, Red);
     QCOMPARE(before, expected);
     QCOMPARE(box.point(0, 5), Red);
+}
+
+void PictureBoxPixelsTest::paintingDrawsOnlyTheExposedPart()
+{
+    PictureBox box;
+    box.setBackColor(Back);
+    box.setFixedSize(44, 44);
+    box.fillBox(10, 10, 12, 12, Red);
+
+    // Widget pixels 10..17 hold interior pixels 8..15: the red square sits at
+    // widget 12..14.
+    QImage target(44, 44, QImage::Format_RGB32);
+    target.fill(Qt::magenta);
+    // The region lands at the target offset: kept at (10, 10), pixels match.
+    box.render(&target, QPoint(10, 10), QRegion(10, 10, 8, 8), QWidget::RenderFlags());
+    QCOMPARE(target.pixel(12, 12), qRgb(255, 0, 0));
+    QCOMPARE(target.pixel(14, 14), qRgb(255, 0, 0));
+    QCOMPARE(target.pixel(15, 15), Back.rgb());
+    QCOMPARE(target.pixel(10, 10), Back.rgb());
+    QCOMPARE(target.pixel(9, 12), QColor(Qt::magenta).rgb());
+    QCOMPARE(target.pixel(18, 12), QColor(Qt::magenta).rgb());
 }
 
 QTEST_MAIN(PictureBoxPixelsTest)
