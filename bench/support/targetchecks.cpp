@@ -111,9 +111,18 @@ void printWindowChecks(const Figures &figures)
 void printTargetChecks(const RecordingReporter &results)
 {
     const Figures figures(results);
-    if (figures.nsPerCell("Engine/Default/Yielding") || figures.nsPerCell("Engine/MillionCells/NoYield"))
+    const auto ran = [&figures](const char *family) {
+        for (const char *shape : {"Default", "MillionCells", "Photograph"}) {
+            for (const char *yields : {"Yielding", "NoYield"}) {
+                if (figures.nsPerCell(std::string(family) + "/" + shape + "/" + yields))
+                    return true;
+            }
+        }
+        return false;
+    };
+    if (ran("Engine"))
         printEngineChecks(figures);
-    if (figures.nsPerCell("Window/Default/Yielding") || figures.nsPerCell("Window/MillionCells/Yielding"))
+    if (ran("Window"))
         printWindowChecks(figures);
     std::fflush(stdout);
 }
