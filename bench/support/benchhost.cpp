@@ -41,12 +41,22 @@ void BenchHost::clearCanvas()
 void BenchHost::fillBox(float x1, float y1, float x2, float y2, Color color)
 {
     m_canvas.fillBox(x1, y1, x2, y2, color);
-    ++m_cellsDrawn;
 }
 
 void BenchHost::drawBox(float x1, float y1, float x2, float y2, Color color)
 {
     m_canvas.drawBox(x1, y1, x2, y2, color);
+}
+
+std::optional<PixelView> BenchHost::sourcePixels() const
+{
+    return PixelView{reinterpret_cast<const std::uint32_t *>(m_source.constBits()), m_sourceWidth,
+                     m_sourceHeight, m_source.bytesPerLine() / qsizetype(sizeof(QRgb))};
+}
+
+std::optional<PixelCanvas> BenchHost::canvasPixels()
+{
+    return m_canvas.drawingPixels();
 }
 
 bool BenchHost::doEvents()

@@ -15,8 +15,8 @@ class EventPump;
 namespace bench {
 
 // A MosaicHost without a window, for measuring the run itself: the source is
-// a plain Format_RGB32 picture read by scan line, the canvas a 437 x 437
-// CanvasImage, the field numbers fixed. Yields go to an EventPump, or, with
+// a plain Format_RGB32 picture, the canvas a 437 x 437 CanvasImage, both
+// handed to the run as plain pixels, the field numbers fixed. Yields go to an EventPump, or, with
 // none, return at once without touching the event loop (the no-yield
 // baseline).
 class BenchHost final : public MosaicHost
@@ -39,13 +39,16 @@ public:
     void clearCanvas() override;
     void fillBox(float x1, float y1, float x2, float y2, Color color) override;
     void drawBox(float x1, float y1, float x2, float y2, Color color) override;
+    std::optional<PixelView> sourcePixels() const override;
+    std::optional<PixelCanvas> canvasPixels() override;
+    void cellClassified(std::int32_t, std::int32_t, std::int16_t) override { ++m_cellsDrawn; }
 
     // A benchmark has nobody to dismiss a box: it only counts the message.
     void showError(std::string_view) override { ++m_errors; }
     bool doEvents() override;
     bool isClosed() const override { return false; }
 
-    // Cells drawn since the last clearCanvas(); messages ever shown.
+    // Cells classified since the last clearCanvas(); messages ever shown.
     std::int64_t cellsDrawn() const { return m_cellsDrawn; }
     int errors() const { return m_errors; }
     const CanvasImage &canvas() const { return m_canvas; }

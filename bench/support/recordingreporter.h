@@ -30,11 +30,4 @@ private:
     std::map<std::string, Recorded> m_results;
 };
 
-// Prints how the figures of the benchmarks named prefix/Default/... and
-// prefix/MillionCells/... stand against the run's speed targets: the
-// million-cell run within 1.5 times its no-yield figure, the default run
-// under 1 ms, the longest stretch without an event pump under 5 ms.
-// Targets whose benchmarks did not run are said to be unmeasured.
-void printTargetChecks(const RecordingReporter &results, const std::string &prefix);
-
 } // namespace tessaly::bench

@@ -1,6 +1,7 @@
 #include "support/runbenchmarks.h"
 
 #include "support/recordingreporter.h"
+#include "support/targetchecks.h"
 
 #include <QApplication>
 
@@ -41,27 +42,31 @@ void reportRunCounters(benchmark::State &state, const RunShape &shape, Yields yi
     }
 }
 
-int runGenerationBenchmarks(int argc, char **argv, const char *family, RunBenchmark runBenchmark)
+int runGenerationBenchmarks(int argc, char **argv, std::initializer_list<BenchmarkFamily> families)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Another platform (xcb on a real X server) shows what its repaints cost.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
 
-    for (const RunShape &shape : {DefaultRun, MillionCellRun}) {
-        for (const auto &[yields, name] : {std::pair{Yields::ToEventLoop, "Yielding"},
-                                           std::pair{Yields::None, "NoYield"}}) {
-            const std::string fullName = std::string(family) + "/" + shape.name + "/" + name;
-            benchmark::RegisterBenchmark(fullName.c_str(), runBenchmark, shape, yields)
-                ->UseRealTime()
-                ->Unit(benchmark::kMillisecond);
+    for (const RunShape &shape : {DefaultRun, MillionCellRun, PhotographRun}) {
+        for (const BenchmarkFamily &family : families) {
+            for (const auto &[yields, name] : {std::pair{Yields::ToEventLoop, "Yielding"},
+                                               std::pair{Yields::None, "NoYield"}}) {
+                const std::string fullName = std::string(family.name) + "/" + shape.name + "/" + name;
+                benchmark::RegisterBenchmark(fullName.c_str(), family.run, shape, yields)
+                    ->UseRealTime()
+                    ->Unit(benchmark::kMillisecond);
+            }
         }
     }
 
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printTargetChecks(reporter, family);
+    printTargetChecks(reporter);
     benchmark::Shutdown();
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 
 namespace tessaly::bench {
 
@@ -26,9 +27,18 @@ void reportRunCounters(benchmark::State &state, const RunShape &shape, Yields yi
 
 using RunBenchmark = void (*)(benchmark::State &, RunShape, Yields);
 
-// The whole program of a generation benchmark: the offscreen application,
-// family/Default and family/MillionCells each yielding and not, the console
-// report, and how the figures stand against the targets.
-int runGenerationBenchmarks(int argc, char **argv, const char *family, RunBenchmark runBenchmark);
+// A kind of run, measured on every shape: family/Shape/Yielding and
+// family/Shape/NoYield.
+struct BenchmarkFamily
+{
+    const char *name;
+    RunBenchmark run;
+};
+
+// The whole program of a generation benchmark: the application (offscreen
+// unless QT_QPA_PLATFORM says otherwise), every family on every run shape,
+// each yielding and not, the console report, and how the figures stand
+// against the targets.
+int runGenerationBenchmarks(int argc, char **argv, std::initializer_list<BenchmarkFamily> families);
 
 } // namespace tessaly::bench

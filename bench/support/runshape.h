@@ -26,5 +26,8 @@ struct RunShape
 inline constexpr RunShape DefaultRun{"Default", QSize(208, 183), 99, 99};
 // About a million cells: 1001 x 1001.
 inline constexpr RunShape MillionCellRun{"MillionCells", QSize(2000, 2000), 999, 999};
+// A camera's photograph sampled at every pixel: 5313 x 2989, 15.9 million
+// cells, the build guide's large run.
+inline constexpr RunShape PhotographRun{"Photograph", QSize(5312, 2988), 5312, 2988};
 
 } // namespace tessaly::bench

@@ -3,6 +3,8 @@
 #include "engine/module1.h"
 #include "engine/palette.h"
 
+#include <algorithm>
+
 namespace tessaly {
 
 namespace {
@@ -52,6 +54,49 @@ bool ClassifyColor(std::int16_t blue, std::int16_t green, std::int16_t red, std:
     }
     index = PaletteIndex::Black;
     return true;
+}
+
+ColorClassifier::ColorClassifier(const Tolerances &tolerances)
+{
+    // No two colours lie further apart than this squared distance.
+    constexpr std::int64_t LargestSquaredDistance = 3 * 255 * 255;
+    std::array<std::int32_t, Lanes> red{}, green{}, blue{};
+    std::array<std::int32_t, Lanes> bound;
+    bound.fill(-1); // never matches
+    for (unsigned test = 0; test < TestCount; ++test) {
+        const ReferenceTest &reference = ReferenceTests[test];
+        red[test] = reference.red;
+        green[test] = reference.green;
+        blue[test] = reference.blue;
+        m_index[test] = reference.paletteIndex;
+        const auto &tolerance = tolerances[std::size_t(reference.toleranceField)];
+        if (!tolerance) {
+            m_unreadable |= 1u << test;
+        } else if (*tolerance >= 0) {
+            const std::int64_t squared = std::int64_t(*tolerance) * (std::int64_t(*tolerance) + 1);
+            bound[test] = std::int32_t(std::min(squared, LargestSquaredDistance));
+        }
+    }
+    m_index[TestCount] = PaletteIndex::Black;
+
+#if defined(__SSE2__)
+    for (unsigned group = 0; group < Lanes / 4; ++group) {
+        const unsigned t = 4 * group;
+        m_referenceRedGreen[group] = _mm_setr_epi16(
+            std::int16_t(red[t]), std::int16_t(green[t]), std::int16_t(red[t + 1]), std::int16_t(green[t + 1]),
+            std::int16_t(red[t + 2]), std::int16_t(green[t + 2]), std::int16_t(red[t + 3]),
+            std::int16_t(green[t + 3]));
+        m_referenceBlue[group] = _mm_setr_epi32(blue[t], blue[t + 1], blue[t + 2], blue[t + 3]);
+        m_bound[group] = _mm_setr_epi32(bound[t], bound[t + 1], bound[t + 2], bound[t + 3]);
+    }
+#else
+    for (unsigned test = 0; test < TestCount; ++test) {
+        m_red[test] = red[test];
+        m_green[test] = green[test];
+        m_blue[test] = blue[test];
+        m_boundOf[test] = bound[test];
+    }
+#endif
 }
 
 } // namespace tessaly

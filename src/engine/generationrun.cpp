@@ -1,8 +1,10 @@
 #include "engine/generationrun.h"
 
+#include "engine/cellplacement.h"
 #include "engine/colorclassifier.h"
 #include "platform/numbers.h"
 
+#include <array>
 #include <optional>
 
 namespace tessaly {
@@ -23,6 +25,14 @@ struct CountingRange
     bool continuesAt(std::int64_t position) const
     {
         return step >= 0 ? position <= end : position >= end;
+    }
+
+    // How many positions the loop passes through; the step is never 0.
+    std::int64_t positions() const
+    {
+        if (!continuesAt(0))
+            return 0;
+        return end / step + 1;
     }
 };
 
@@ -96,19 +106,36 @@ Tolerances readTolerances(const MosaicHost &host)
     return tolerances;
 }
 
+// The palette's colours as the canvas's pixels store them.
+std::array<std::uint32_t, 7> palettePixels(const Palette &palette)
+{
+    std::array<std::uint32_t, 7> pixels{};
+    for (std::size_t index = 0; index < palette.size(); ++index)
+        pixels[index] = PixelCanvas::pixelOf(palette[index]);
+    return pixels;
+}
+
 // One accepted run, from disabling the count fields to enabling them again.
+//
+// Between two yields that handled events nothing the run looks at can
+// change: not the tolerance texts, the source picture, the canvas nor the
+// scale divisor (only a nested run sets it). So the run works out what it
+// needs of them once after every such yield: the classifier with the
+// tolerances' bounds, the host's pixels where it has them, and where cells
+// fall on the canvas.
 class MosaicRun
 {
 public:
     MosaicRun(MosaicHost &host, const Palette &palette, std::int16_t &scaleDivisor)
-        : m_host(host), m_palette(palette), m_scaleDivisor(scaleDivisor),
-          m_tolerances(readTolerances(host))
+        : m_host(host), m_palette(palette), m_palettePixels(palettePixels(palette)),
+          m_scaleDivisor(scaleDivisor), m_classifier(readTolerances(host))
     {
     }
 
     void run(const CountingRange &rows)
     {
         m_host.setCountFieldsEnabled(false);
+        lookAtHost();
         std::int32_t j = 0;
         for (std::int64_t y = 0; rows.continuesAt(y); y += rows.step) {
             if (!yield())
@@ -130,50 +157,82 @@ private:
     // Returns false when the run has ended inside the row.
     bool runRow(const CountingRange &columns, std::int64_t y, std::int32_t j)
     {
+        m_rowCells = columns.positions();
+        if (m_canvas)
+            m_placement.coverColumns(m_rowCells);
+        const bool rowEndsBlocks = j % 3 == 0 && j > 0;
         std::int32_t i = 0;
+        int columnInBlock = 0; // i % 3
         for (std::int64_t x = 0; columns.continuesAt(x); x += columns.step) {
-            const Color sample = m_host.sourcePoint(float(x), float(y));
-            const auto blue = static_cast<std::int16_t>((sample >> 16) & 0xFF);
-            const auto green = static_cast<std::int16_t>((sample >> 8) & 0xFF);
-            const auto red = static_cast<std::int16_t>(sample & 0xFF);
-            std::int16_t paletteIndex = 0;
-            if (!ClassifyColor(blue, green, red, paletteIndex, m_tolerances)) {
+            const Color sample = sampleAt(float(x), float(y));
+            const auto paletteIndex = m_classifier.classify(sample & 0xFF, (sample >> 8) & 0xFF, (sample >> 16) & 0xFF);
+            if (!paletteIndex) {
                 endWithError(RunMessage::ToleranceInvalid);
                 return false;
             }
-            m_host.cellClassified(i, j, paletteIndex);
-            drawCell(i, j, m_palette[paletteIndex]);
+            m_host.cellClassified(i, j, *paletteIndex);
+            drawCell(i, j, *paletteIndex, rowEndsBlocks && columnInBlock == 0 && i > 0);
             ++i;
+            columnInBlock = columnInBlock == 2 ? 0 : columnInBlock + 1;
             if (!yield())
                 return false;
         }
         return true;
     }
 
-    // A 4-pixel cell at (4i + 8, 4j + 8); after every cell whose column and
-    // row are both non-zero multiples of 3, a black frame round the 3x3
-    // block that ends just before it. All divided by the scale divisor,
-    // which a nested run may have changed.
-    void drawCell(std::int64_t i, std::int64_t j, Color color)
+    Color sampleAt(float x, float y) const
     {
-        const double divisor = m_scaleDivisor;
-        const auto at = [divisor](std::int64_t numerator) { return toSingle(double(numerator) / divisor); };
-        m_host.fillBox(at(4 * i + 8), at(4 * j + 8), at(4 * i + 11), at(4 * j + 11), color);
-        if (i % 3 == 0 && j % 3 == 0 && i > 0 && j > 0)
-            m_host.drawBox(at(4 * i - 4), at(4 * j - 4), at(4 * i + 8), at(4 * j + 8), FrameColor);
+        return m_source ? m_source->point(x, y) : m_host.sourcePoint(x, y);
     }
 
-    // DoEvents. The tolerance fields can change only while events are
-    // handled, so they are read again only then. Returns false when the
-    // window has gone: the run must end without touching it.
+    // A 4-pixel cell at (4i + 8, 4j + 8); after a cell that ends a block (its
+    // column and row both non-zero multiples of 3), a black frame round the
+    // 3x3 block that ends just before it. All divided by the scale divisor,
+    // which a nested run may have changed.
+    void drawCell(std::int32_t i, std::int32_t j, std::int16_t paletteIndex, bool endsBlock)
+    {
+        if (m_canvas) {
+            const AxisPlacement &column = m_placement.column(i);
+            const AxisPlacement &row = m_placement.row(j);
+            if (column.cell && row.cell)
+                m_canvas->fill(*column.cell, *row.cell, m_palettePixels[std::size_t(paletteIndex)]);
+            if (endsBlock)
+                m_canvas->drawOutline(column.frame, row.frame, FramePixel);
+            return;
+        }
+        const AxisCorners cellX = cellCorners(i, m_scaleDivisor);
+        const AxisCorners cellY = cellCorners(j, m_scaleDivisor);
+        m_host.fillBox(cellX.low, cellY.low, cellX.high, cellY.high, m_palette[std::size_t(paletteIndex)]);
+        if (endsBlock) {
+            const AxisCorners frameX = frameCorners(i, m_scaleDivisor);
+            const AxisCorners frameY = frameCorners(j, m_scaleDivisor);
+            m_host.drawBox(frameX.low, frameY.low, frameX.high, frameY.high, FrameColor);
+        }
+    }
+
+    // DoEvents. Returns false when the window has gone: the run must end
+    // without touching it.
     bool yield()
     {
         if (!m_host.doEvents())
             return true;
         if (m_host.isClosed())
             return false;
-        m_tolerances = readTolerances(m_host);
+        m_classifier = ColorClassifier(readTolerances(m_host));
+        lookAtHost();
         return true;
+    }
+
+    // The host's pixels as they are now, and where cells fall on the canvas.
+    void lookAtHost()
+    {
+        m_source = m_host.sourcePixels();
+        m_canvas = m_host.canvasPixels();
+        if (!m_canvas)
+            return;
+        if (!m_placement.suits(m_scaleDivisor, m_canvas->width(), m_canvas->height()))
+            m_placement = CellPlacement(m_scaleDivisor, m_canvas->width(), m_canvas->height());
+        m_placement.coverColumns(m_rowCells);
     }
 
     void endWithError(const char *message)
@@ -183,10 +242,18 @@ private:
             m_host.setCountFieldsEnabled(true);
     }
 
+    static constexpr std::uint32_t FramePixel = PixelCanvas::pixelOf(FrameColor);
+
     MosaicHost &m_host;
     const Palette &m_palette;
+    const std::array<std::uint32_t, 7> m_palettePixels;
     const std::int16_t &m_scaleDivisor;
-    Tolerances m_tolerances;
+    ColorClassifier m_classifier;
+    std::optional<PixelView> m_source;
+    std::optional<PixelCanvas> m_canvas;
+    CellPlacement m_placement;
+    // The cells of the row being drawn.
+    std::int64_t m_rowCells = 0;
 };
 
 } // namespace

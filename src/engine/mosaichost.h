@@ -1,8 +1,11 @@
 #pragma once
 
 #include "engine/color.h"
+#include "platform/pixelcanvas.h"
+#include "platform/pixelview.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tessaly {
@@ -33,6 +36,18 @@ public:
     virtual void fillBox(float x1, float y1, float x2, float y2, Color color) = 0;
     // The outline of that box, one pixel wide.
     virtual void drawBox(float x1, float y1, float x2, float y2, Color color) = 0;
+
+    // Plain pixels, for a host that holds its pictures as such: the run then
+    // reads the source's pixels itself instead of calling sourcePoint, and
+    // draws its cells and frames on the canvas's pixels itself instead of
+    // calling fillBox and drawBox, with the same rasterisation as CanvasImage.
+    // Either may be given without the other; empty (the default) keeps the
+    // calls. The run asks again after every doEvents() that returns true,
+    // and relies on what it was given until then: the pixels must stay where
+    // they are and hold the picture until events are handled. Being asked
+    // for the canvas means the run is about to draw on it.
+    virtual std::optional<PixelView> sourcePixels() const { return std::nullopt; }
+    virtual std::optional<PixelCanvas> canvasPixels() { return std::nullopt; }
 
     // The run has classified the cell in column i and row j of the mosaic
     // (counted from 0) to the palette index, just before drawing it. Every

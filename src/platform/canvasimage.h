@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/color.h"
+#include "platform/pixelcanvas.h"
+#include "platform/pixelview.h"
 
 #include <QColor>
 #include <QImage>
@@ -12,11 +14,11 @@ namespace tessaly {
 // has none) with everything drawn on it since the last cls(). Plain pixels in
 // QImage::Format_RGB32; drawing writes the pixels directly.
 //
-// Rasterisation: corners are single-precision and may be fractional (the
-// mosaic divides its coordinates by a scale divisor). A filled box covers the
-// pixels p with x1 <= p <= x2 and y1 <= p <= y2, i.e. columns ceil(x1) to
-// floor(x2); a box outline draws each edge on the one pixel line ceil(c) of
-// its coordinate c. With whole-number corners both are the box with its
+// Rasterisation (boxraster.h): corners are single-precision and may be
+// fractional (the mosaic divides its coordinates by a scale divisor). A filled
+// box covers the pixels p with x1 <= p <= x2 and y1 <= p <= y2, i.e. columns
+// ceil(x1) to floor(x2); a box outline draws each edge on the one pixel line
+// ceil(c) of its coordinate c. With whole-number corners both are the box with its
 // corners included. Adjacent cells (x2 of one and x1 of the next one pixel of
 // numerator apart) therefore never leave a gap, and frame lines stay one
 // pixel wide on the first pixel line of the block they border. Corners may
@@ -55,9 +57,15 @@ public:
     // The persistent image as it stands.
     const QImage &image() const { return m_image; }
 
-private:
-    void fillPixels(int left, int right, int top, int bottom, QRgb rgb);
+    // The image's pixels, to read (pixels) or to draw on directly
+    // (drawingPixels, which gives the image its own pixels first, so copies
+    // handed out before keep what they showed). Both stay valid until the
+    // image is next changed by anything but drawing on them: cls, a picture,
+    // a size or a back colour, or a copy of the image being made.
+    PixelView pixels() const;
+    PixelCanvas drawingPixels();
 
+private:
     QImage m_picture;
     QImage m_image;
     QColor m_backColor;

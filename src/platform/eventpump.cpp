@@ -10,10 +10,8 @@ EventPump::EventPump(std::chrono::microseconds interval)
 {
 }
 
-bool EventPump::doEvents()
+bool EventPump::checkClock()
 {
-    if (++m_callsSinceCheck < CallsPerClockCheck)
-        return false;
     m_callsSinceCheck = 0;
     if (std::chrono::steady_clock::now() - m_lastPump < m_interval)
         return false;

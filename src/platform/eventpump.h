@@ -20,7 +20,14 @@ public:
 
     // Returns true when it handled the pending events (anything may have
     // changed), false when it returned at once.
-    bool doEvents();
+    // Inline: a run calls it after every cell, and nearly every call only
+    // counts.
+    bool doEvents()
+    {
+        if (++m_callsSinceCheck < CallsPerClockCheck)
+            return false;
+        return checkClock();
+    }
 
     // Handles the pending events now, whatever the interval.
     void pumpNow();
@@ -28,6 +35,8 @@ public:
     std::uint64_t pumpCount() const { return m_pumps; }
 
 private:
+    bool checkClock();
+
     std::chrono::steady_clock::duration m_interval;
     std::chrono::steady_clock::time_point m_lastPump;
     std::uint32_t m_callsSinceCheck = 0;

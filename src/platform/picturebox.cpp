@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -117,11 +118,29 @@ QImage PictureBox::image() const
     return canvas().image();
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+PixelView PictureBox::pixels() const
+{
+    return canvas().pixels();
+}
+
+PixelCanvas PictureBox::drawingPixels()
+{
+    // Whoever asks is about to draw; the frame deadline brings every drawing
+    // until the next pump to the screen together.
+    scheduleRepaint();
+    return canvas().drawingPixels();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
 {
     // The image always has the interior's size, so it covers all of it.
+    // Only the part asked for is drawn: a photograph-sized picture costs a
+    // full copy of its pixels on every paint otherwise.
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), canvas().image());
+    const QRect interior = contentsRect();
+    const QRect exposed = event->rect() & interior;
+    if (!exposed.isEmpty())
+        painter.drawImage(exposed.topLeft(), canvas().image(), exposed.translated(-interior.topLeft()));
     drawShadedFrame(painter, rect(), OuterShadow, OuterHighlight);
     drawShadedFrame(painter, rect().adjusted(1, 1, -1, -1), InnerShadow, InnerHighlight);
 }

@@ -53,6 +53,12 @@ public:
     // The persistent image: the picture and everything drawn since cls().
     QImage image() const;
 
+    // The image's pixels, to read or to draw on directly (CanvasImage); the
+    // screen follows drawing at the next frame. Valid until the next event
+    // is handled: only then can the box change size or picture.
+    PixelView pixels() const;
+    PixelCanvas drawingPixels();
+
 signals:
     void oleDragDrop(const QMimeData *data);
 

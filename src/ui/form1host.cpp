@@ -67,6 +67,16 @@ void Form1Host::drawBox(float x1, float y1, float x2, float y2, Color color)
     m_window.Picture2->drawBox(x1, y1, x2, y2, color);
 }
 
+std::optional<PixelView> Form1Host::sourcePixels() const
+{
+    return m_window.Picture1->pixels();
+}
+
+std::optional<PixelCanvas> Form1Host::canvasPixels()
+{
+    return m_window.Picture2->drawingPixels();
+}
+
 void Form1Host::showError(std::string_view message)
 {
     showErrorMessage(&m_window, QString::fromUtf8(message.data(), qsizetype(message.size())));

@@ -27,6 +27,8 @@ public:
     void clearCanvas() override;
     void fillBox(float x1, float y1, float x2, float y2, Color color) override;
     void drawBox(float x1, float y1, float x2, float y2, Color color) override;
+    std::optional<PixelView> sourcePixels() const override;
+    std::optional<PixelCanvas> canvasPixels() override;
 
     void showError(std::string_view message) override;
     bool doEvents() override;
