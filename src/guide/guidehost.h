@@ -36,6 +36,9 @@ public:
     void clearCanvas() override;
     void fillBox(float x1, float y1, float x2, float y2, Color color) override;
     void drawBox(float x1, float y1, float x2, float y2, Color color) override;
+    // The run reads and draws the pixels itself: nothing changes them meanwhile.
+    std::optional<PixelView> sourcePixels() const override { return m_source.pixels(); }
+    std::optional<PixelCanvas> canvasPixels() override { return m_canvas.drawingPixels(); }
     void cellClassified(std::int32_t i, std::int32_t j, std::int16_t paletteIndex) override;
 
     void showError(std::string_view message) override;
