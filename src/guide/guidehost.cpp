@@ -20,7 +20,8 @@ double fieldNumber(const QString &text)
 
 GuideHost::GuideHost(const QImage &picture, const GuideFields &fields, QSize canvasSize,
                      QColor backColor, std::function<bool()> interrupted)
-    : m_source(picture.size(), backColor)
+    // Sized by the picture it is given: no full-size fill of its own first.
+    : m_source(QSize(), backColor)
     , m_canvas(canvasSize, backColor)
     , m_columnValue(fieldNumber(fields.columns))
     , m_rowValue(fieldNumber(fields.rows))
