@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaly {
@@ -34,6 +35,10 @@ constexpr std::optional<cube::Colour> markColour(FaceMark mark)
 // A cube's nine front places in reading order: top row first, each row left
 // to right, as the builder faces the wall.
 using CubeFace = std::array<FaceMark, 9>;
+
+// The face of nine letters (as faceMarkLetter writes them, either case);
+// empty unless there are exactly nine and each is one of them.
+std::optional<CubeFace> faceFromLetters(std::string_view letters);
 
 // How to hold a solved cube and twist it so that its front shows the face.
 struct CubeTwists

@@ -97,6 +97,16 @@ LoadedPicture loadPicture(const QString &path, QColor backColor)
     return {flattened(image, backColor), QString()};
 }
 
+QString writePictureAsBmp(const QImage &image, QIODevice &device)
+{
+    if (image.isNull())
+        return QStringLiteral("There is no picture to save");
+    QImageWriter writer(&device, "bmp");
+    if (!writer.write(image))
+        return writer.errorString();
+    return QString();
+}
+
 QString savePictureAsBmp(const QImage &image, const QString &path)
 {
     if (image.isNull())
@@ -105,10 +115,10 @@ QString savePictureAsBmp(const QImage &image, const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(image)) {
+    const QString reason = writePictureAsBmp(image, file);
+    if (!reason.isEmpty()) {
         file.cancelWriting();
-        return writer.errorString();
+        return reason;
     }
     if (!file.commit())
         return file.errorString();

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+class QIODevice;
+
 namespace tessaly {
 
 // Largest picture the loader takes, in pixels; a larger one is refused
@@ -27,6 +29,11 @@ LoadedPicture loadPicture(const QString &path, QColor backColor);
 // failure leaves any earlier file untouched. Returns the reason of a
 // failure, empty on success.
 QString savePictureAsBmp(const QImage &image, const QString &path);
+
+// Writes the image in BMP format on an open device: the bytes
+// savePictureAsBmp puts in its file. Returns the reason of a failure, empty
+// on success.
+QString writePictureAsBmp(const QImage &image, QIODevice &device);
 
 // The folder of the program file.
 QString appPath();

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "guide/buildguide.h"
+#include "guide/guidefields.h"
+
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tessaly {
+
+// What one tessaly-guide command asks for.
+struct GuideOptions
+{
+    QString picturePath; // empty: the built-in sample picture
+    GuideFields fields;
+    QString bmpPath;     // each empty when not asked for
+    QString csvPath;
+    QString pdfPath;
+    QPageSize pageSize{QPageSize::A4};
+    std::optional<CubeFace> face; // --face: solve this face alone
+    unsigned threads = 0;        // 0: every core
+    bool quiet = false;
+
+    bool writesFiles() const { return !bmpPath.isEmpty() || !csvPath.isEmpty() || !pdfPath.isEmpty(); }
+};
+
+// The command line read: what to do, and for Error the message to print
+// with the usage.
+struct GuideCommandLine
+{
+    enum class Request { Run, Help, Version, Error };
+    Request request = Request::Run;
+    GuideOptions options;
+    QString error;
+    QString helpText;
+};
+
+// Reads the arguments (the program name first). Every value is checked here,
+// with a message that quotes it.
+GuideCommandLine parseGuideCommandLine(const QStringList &arguments);
+
+} // namespace tessaly

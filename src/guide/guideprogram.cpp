@@ -1,0 +1,136 @@
+#include "guide/guideprogram.h"
+
+#include "guide/buildguide.h"
+#include "guide/csvguidewriter.h"
+#include "guide/guidebuilder.h"
+#include "guide/guidemosaic.h"
+#include "guide/guidesummary.h"
+#include "guide/progressbar.h"
+#include "platform/picturefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <memory>
+#include <vector>
+
+namespace tessaly {
+
+namespace {
+
+// An output asked for: written under a temporary name beside its path,
+// renamed over it only once complete.
+struct PendingOutput
+{
+    QString path;
+    std::unique_ptr<QSaveFile> file;
+};
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+GuideProgram::GuideProgram(QTextStream &out, QTextStream &err, Environment environment)
+    : m_out(out)
+    , m_err(err)
+    , m_environment(std::move(environment))
+{
+}
+
+int GuideProgram::run(const QStringList &arguments)
+{
+    const GuideCommandLine line = parseGuideCommandLine(arguments);
+    switch (line.request) {
+    case GuideCommandLine::Request::Help:
+        m_out << line.helpText << Qt::flush;
+        return Success;
+    case GuideCommandLine::Request::Version:
+        m_out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n'
+              << Qt::flush;
+        return Success;
+    case GuideCommandLine::Request::Error:
+        m_err << "tessaly-guide: " << line.error << "\n\n" << line.helpText << Qt::flush;
+        return UsageError;
+    case GuideCommandLine::Request::Run:
+        break;
+    }
+    return line.options.face ? runFace(line.options) : runGuide(line.options);
+}
+
+int GuideProgram::runGuide(const GuideOptions &options)
+{
+    // Opening every output first finds an unwritable one before the work.
+    std::vector<PendingOutput> outputs;
+    for (const QString &path : {options.bmpPath, options.csvPath, options.pdfPath}) {
+        PendingOutput output{path, nullptr};
+        if (!path.isEmpty()) {
+            output.file = std::make_unique<QSaveFile>(path);
+            if (!output.file->open(QIODevice::WriteOnly))
+                return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(path), output.file->errorString()));
+        }
+        outputs.push_back(std::move(output));
+    }
+    PendingOutput &bmp = outputs[0];
+    PendingOutput &csv = outputs[1];
+
+    ProgressBar progress(m_err, m_environment.progressOnTerminal && !options.quiet);
+    progress.start(QStringLiteral("Loading picture"));
+    const GuidePicture picture = loadGuidePicture(options.picturePath);
+    if (picture.image.isNull())
+        return fail(QStringLiteral("cannot use the picture \"%1\": %2").arg(native(options.picturePath), picture.error));
+    if (interrupted())
+        return fail(QStringLiteral("interrupted; no file written"), Interrupted);
+
+    progress.start(QStringLiteral("Making the mosaic"));
+    const GuideMosaic mosaic = makeGuideMosaic(picture.image, options.fields, m_environment.interrupted);
+    if (mosaic.interrupted)
+        return fail(QStringLiteral("interrupted; no file written"), Interrupted);
+    if (mosaic.refusal)
+        return fail(*mosaic.refusal);
+
+    const BuildGuide guide = buildGuide(mosaic.cells);
+
+    if (bmp.file) {
+        const QString reason = writePictureAsBmp(mosaic.canvas, *bmp.file);
+        if (!reason.isEmpty())
+            return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(bmp.path), reason));
+    }
+    if (csv.file) {
+        progress.start(QStringLiteral("Writing the CSV"));
+        const QString reason = writeCsvGuide(guide, *csv.file);
+        if (!reason.isEmpty())
+            return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(csv.path), reason));
+    }
+    progress.finish();
+
+    for (PendingOutput &output : outputs) {
+        if (output.file && !output.file->commit())
+            return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(output.path), output.file->errorString()));
+    }
+    if (!options.writesFiles())
+        m_out << guideSummary(guide.figures) << Qt::flush;
+    return Success;
+}
+
+int GuideProgram::runFace(const GuideOptions &)
+{
+    return fail(QStringLiteral("--face is not available yet"));
+}
+
+int GuideProgram::fail(const QString &message, int status)
+{
+    m_err << "tessaly-guide: " << message << '\n' << Qt::flush;
+    return status;
+}
+
+bool GuideProgram::interrupted() const
+{
+    return m_environment.interrupted && m_environment.interrupted();
+}
+
+} // namespace tessaly
