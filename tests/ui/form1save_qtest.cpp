@@ -21,6 +21,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace tessaly;
 using namespace tessaly::test;
@@ -228,24 +229,33 @@ void Form1SaveTest::unusableSaveFolderSavesInPicturesSayingSoOnce_data()
 {
     QTest::addColumn<QString>("saveFolder");
     QTest::addColumn<QString>("blockingDirectory"); // m.BMP as a folder, or empty
+    QTest::addColumn<bool>("readOnly");              // the save folder made read-only
     QTest::addColumn<bool>("earlierFileInPictures");
 
-    // A folder under a regular file cannot be written even by root, as a
-    // read-only folder can.
-    QTest::newRow("folder under a regular file") << QStringLiteral("plain-file/sub") << QString() << false;
-    QTest::newRow("folder that does not exist") << QStringLiteral("missing/deeper") << QString() << false;
-    QTest::newRow("m.BMP is a folder") << QString() << SavedName << false;
-    QTest::newRow("earlier m.BMP in pictures") << QStringLiteral("plain-file/sub") << QString() << true;
+    // Root writes into read-only folders, and the tests may run as root; a
+    // folder under a regular file cannot be written by anyone.
+    QTest::newRow("folder under a regular file") << QStringLiteral("plain-file/sub") << QString() << false << false;
+    QTest::newRow("folder that does not exist") << QStringLiteral("missing/deeper") << QString() << false << false;
+    QTest::newRow("m.BMP is a folder") << QString() << SavedName << false << false;
+    QTest::newRow("earlier m.BMP in pictures") << QStringLiteral("plain-file/sub") << QString() << false << true;
+    if (geteuid() != 0)
+        QTest::newRow("read-only folder") << QStringLiteral("read-only") << QString() << true << false;
 }
 
 void Form1SaveTest::unusableSaveFolderSavesInPicturesSayingSoOnce()
 {
     QFETCH(QString, saveFolder);
     QFETCH(QString, blockingDirectory);
+    QFETCH(bool, readOnly);
     QFETCH(bool, earlierFileInPictures);
 
     writeFile(folder(), QStringLiteral("plain-file"), "a file, not a folder");
-    m_form->setSaveFolder(saveFolder.isEmpty() ? folder().path() : folder().filePath(saveFolder));
+    const QString programFolder = saveFolder.isEmpty() ? folder().path() : folder().filePath(saveFolder);
+    m_form->setSaveFolder(programFolder);
+    if (readOnly) {
+        QVERIFY(QDir().mkdir(programFolder));
+        QVERIFY(QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner));
+    }
     if (!blockingDirectory.isEmpty())
         QVERIFY(QDir(folder().path()).mkdir(blockingDirectory));
     if (earlierFileInPictures) {
@@ -263,6 +273,7 @@ void Form1SaveTest::unusableSaveFolderSavesInPicturesSayingSoOnce()
     QVERIFY2(m_watcher->boxes().isEmpty(), "the second save into the pictures folder spoke");
     QCOMPARE(firstDifference(savedPicture(picturesPath()), m_form->Picture2->image()), QString());
     QCOMPARE(QDir(folder().filePath(PicturesName)).entryList(QDir::Files | QDir::Hidden), QStringList{SavedName});
+    QVERIFY(!QFileInfo(QDir(programFolder).filePath(SavedName)).isFile());
     QVERIFY(!m_form->isClosed());
 }
 
