@@ -11,8 +11,16 @@ build_dir=${1:-build/package}
 
 bash scripts/setup.sh >&2
 
+# Debian's hardening flags, as its own package tools would build with them;
+# without -g, since the package's programs are stripped anyway. The Release
+# build type's optimisation comes after them and wins.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+compile_flags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS | sed 's/\(^\| \)-g\( \|$\)/ /')"
+link_flags=$(dpkg-buildflags --get LDFLAGS)
+
 # Only the programs and what they install: no tests, no benchmarks.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    "-DCMAKE_CXX_FLAGS=$compile_flags" "-DCMAKE_EXE_LINKER_FLAGS=$link_flags" \
     -DTESSALY_BUILD_TESTS=OFF -DTESSALY_BUILD_BENCHMARKS=OFF -DTESSALY_BUILD_FUZZERS=OFF \
     -DTESSALY_SANITIZE=OFF >&2
 cmake --build "$build_dir" -j "$(nproc)" >&2
