@@ -23,4 +23,11 @@ constexpr char colourLetter(Colour colour)
     return "WYROBG"[std::uint8_t(colour)];
 }
 
+// white, yellow, red, orange, blue, green.
+constexpr const char *colourName(Colour colour)
+{
+    constexpr const char *Names[ColourCount] = {"white", "yellow", "red", "orange", "blue", "green"};
+    return Names[std::uint8_t(colour)];
+}
+
 } // namespace tessaly::cube

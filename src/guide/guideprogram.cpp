@@ -5,6 +5,7 @@
 #include "guide/guidebuilder.h"
 #include "guide/guidemosaic.h"
 #include "guide/guidesummary.h"
+#include "guide/guidetwists.h"
 #include "guide/progressbar.h"
 #include "platform/picturefile.h"
 
@@ -93,7 +94,18 @@ int GuideProgram::runGuide(const GuideOptions &options)
     if (mosaic.refusal)
         return fail(*mosaic.refusal);
 
-    const BuildGuide guide = buildGuide(mosaic.cells);
+    BuildGuide guide = buildGuide(mosaic.cells);
+
+    if (csv.file || outputs[2].file) {
+        progress.start(QStringLiteral("Solving the faces"));
+        const cube::FaceSolver solver;
+        const bool solved = solveGuideTwists(guide, solver, options.threads, [&](std::size_t done, std::size_t total) {
+            progress.update(qint64(done), qint64(total));
+            return !interrupted();
+        });
+        if (!solved)
+            return fail(QStringLiteral("interrupted; no file written"), Interrupted);
+    }
 
     if (bmp.file) {
         const QString reason = writePictureAsBmp(mosaic.canvas, *bmp.file);
@@ -117,9 +129,15 @@ int GuideProgram::runGuide(const GuideOptions &options)
     return Success;
 }
 
-int GuideProgram::runFace(const GuideOptions &)
+int GuideProgram::runFace(const GuideOptions &options)
 {
-    return fail(QStringLiteral("--face is not available yet"));
+    const CubeTwists twists = twistsOf(cube::FaceSolver().solve(faceTarget(*options.face)));
+    m_out << "front: " << cube::colourLetter(twists.front) << ' ' << cube::colourName(twists.front) << '\n'
+          << "top:   " << cube::colourLetter(twists.top) << ' ' << cube::colourName(twists.top) << '\n'
+          << "turns: " << twists.turns << '\n'
+          << "moves: " << QString::fromStdString(twists.moves) << '\n'
+          << Qt::flush;
+    return Success;
 }
 
 int GuideProgram::fail(const QString &message, int status)

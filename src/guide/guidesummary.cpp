@@ -8,8 +8,6 @@ namespace tessaly {
 
 namespace {
 
-const char *const ColourNames[cube::ColourCount] = {"white", "yellow", "red", "orange", "blue", "green"};
-
 QString grouped(std::int64_t number)
 {
     return QString::number(qlonglong(number));
@@ -23,7 +21,7 @@ QString guideSummary(const GuideFigures &figures)
     const std::int64_t cubes = figures.fullCubes + figures.partialCubes;
     QStringList stickers;
     for (int colour = 0; colour < cube::ColourCount; ++colour)
-        stickers << QStringLiteral("%1 %2").arg(QLatin1String(ColourNames[colour]),
+        stickers << QStringLiteral("%1 %2").arg(QLatin1String(cube::colourName(cube::Colour(colour))),
                                                 grouped(figures.stickers[std::size_t(colour)]));
 
     QString summary;

@@ -44,6 +44,9 @@ class GuideCsvTest : public QObject
 private slots:
     void cubes_data();
     void cubes();
+    void twistColumns();
+    void faceOption_data();
+    void faceOption();
     void summaryCountsTheWall();
     void refusedRunWritesNoFile();
 };
@@ -87,6 +90,40 @@ void GuideCsvTest::cubes()
     QCOMPARE(placesAndFaces(rows), expected);
     for (const QStringList &row : rows)
         QCOMPARE(row.size(), 7);
+}
+
+void GuideCsvTest::twistColumns()
+{
+    QTemporaryDir folder;
+    const QString picturePath = folder.filePath(QStringLiteral("p.png"));
+    QVERIFY(letterPicture({"BBB", "BBB", "BBB"}).save(picturePath));
+    const QString csv = folder.filePath(QStringLiteral("guide.csv"));
+    QCOMPARE(runGuide({QStringLiteral("-c"), QStringLiteral("0.75"), QStringLiteral("-r"), QStringLiteral("0.75"),
+                       QStringLiteral("--csv"), csv, picturePath})
+                 .status,
+             0);
+    // One blue sticker and the centre free: held blue in front, white on
+    // top (the first such grip), the cube shows it as it is.
+    QCOMPARE(csvRows(csv).value(1).join(QLatin1Char(',')), QStringLiteral("1,1,B,W,0,,B--------"));
+}
+
+void GuideCsvTest::faceOption_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("one colour") << "GGGGGGGGG" << "front: G green\ntop:   W white\nturns: 0\nmoves: \n";
+    // What the standard hold shows after R: yellow comes up the right column.
+    QTest::newRow("one turn") << "ggyggyggy" << "turns: 1\n";
+    QTest::newRow("all free") << "KKK-----K" << "front: G green\ntop:   W white\nturns: 0\n";
+}
+
+void GuideCsvTest::faceOption()
+{
+    QFETCH(QString, face);
+    QFETCH(QString, printed);
+    const GuideResult result = runGuide({QStringLiteral("--face"), face});
+    QCOMPARE(result.status, 0);
+    QVERIFY2(result.out.contains(printed), qPrintable(result.out));
 }
 
 void GuideCsvTest::summaryCountsTheWall()

@@ -1,0 +1,109 @@
+#include "guide/guidepageblock.h"
+
+#include "guide/guidepagecontext.h"
+#include "guide/guidepagecubecard.h"
+#include "guide/guidepageframe.h"
+
+#include <QLocale>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tessaly {
+
+namespace {
+
+constexpr qreal MinMarkSize = 3; // the block stays visible on the map of a wide wall
+constexpr qreal PointerSize = 6;
+
+QString blockName(const GuidePageContext &context, int block)
+{
+    return QStringLiteral("区块 Block %1 / %2").arg(block + 1).arg(context.plan.blockCount());
+}
+
+QString span(int first, int last)
+{
+    return first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last);
+}
+
+void drawBlockTitle(QPainter &painter, const GuidePageContext &context, int block, const QRect &cubes)
+{
+    const QRectF area = context.layout.blockTitle;
+    painter.setFont(context.fonts.text(PageLayout::TitleFontSize, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.topLeft(), QSizeF(area.width(), 22)), Qt::AlignLeft | Qt::AlignVCenter,
+                     blockName(context, block));
+
+    painter.setFont(context.fonts.text(PageLayout::TextFontSize + 1));
+    const QString where = QStringLiteral("列 Columns %1 · 行 Rows %2")
+                              .arg(span(cubes.left(), cubes.right()), span(cubes.top(), cubes.bottom()));
+    painter.drawText(QRectF(area.left(), area.top() + 24, area.width(), 16), Qt::AlignLeft | Qt::AlignVCenter, where);
+
+    painter.setFont(context.fonts.text(PageLayout::SmallFontSize));
+    painter.setPen(RuleColour);
+    painter.drawText(QRectF(area.left(), area.top() + 42, area.width(), area.height() - 42),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     QStringLiteral("W 白 Y 黄 R 红 O 橙 B 蓝 G 绿 · K 黑 Black: 任意颜色 any colour · "
+                                    "斜线 Hatched: 界外 outside the mosaic. 握法 Grip: 前 Front 朝向自己 facing you, "
+                                    "上 Top 朝上 up."));
+}
+
+// The wall's outline in the map area with the block filled in.
+void drawBlockMap(QPainter &painter, const GuidePageContext &context, const QRect &cubes)
+{
+    const QRectF area = context.layout.blockMap.adjusted(0, 12, 0, -PointerSize - 2);
+    const GuidePagePlan &plan = context.plan;
+    const qreal pitch = std::min(area.width() / plan.cubeColumns, area.height() / plan.cubeRows);
+    const QRectF wall(area.right() - pitch * plan.cubeColumns, area.top(), pitch * plan.cubeColumns,
+                      pitch * plan.cubeRows);
+
+    painter.setFont(context.fonts.text(PageLayout::SmallFontSize));
+    painter.setPen(RuleColour);
+    painter.drawText(QRectF(area.left(), area.top() - 12, area.width(), 11), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("在墙上的位置 Where in the wall"));
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(PanelColour);
+    painter.drawRect(wall);
+
+    QRectF mark(wall.left() + (cubes.left() - 1) * pitch, wall.top() + (cubes.top() - 1) * pitch,
+                cubes.width() * pitch, cubes.height() * pitch);
+    const QPointF centre = mark.center();
+    mark.setWidth(std::max(mark.width(), MinMarkSize));
+    mark.setHeight(std::max(mark.height(), MinMarkSize));
+    mark.moveCenter(centre);
+    painter.setBrush(AccentColour);
+    painter.drawRect(mark.intersected(wall.adjusted(-MinMarkSize, -MinMarkSize, MinMarkSize, MinMarkSize)));
+
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(wall);
+
+    // A pointer under the block finds it on a long thin wall too.
+    const qreal tip = wall.bottom() + 2;
+    const QPointF pointer[] = {{centre.x(), tip}, {centre.x() - PointerSize / 2, tip + PointerSize},
+                               {centre.x() + PointerSize / 2, tip + PointerSize}};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(AccentColour);
+    painter.drawPolygon(pointer, 3);
+}
+
+} // namespace
+
+void drawBlockPage(QPainter &painter, const GuidePageContext &context, int block)
+{
+    const QRect cubes = context.plan.blockCubes(block);
+    drawGuidePageFrame(painter, context, block + 1, blockName(context, block));
+    drawBlockTitle(painter, context, block, cubes);
+    drawBlockMap(painter, context, cubes);
+
+    const PageLayout &layout = context.layout;
+    for (int row = cubes.top(); row <= cubes.bottom(); ++row) {
+        for (int column = cubes.left(); column <= cubes.right(); ++column) {
+            drawCubeCard(painter, context, context.guide.cubeAt(column, row),
+                         layout.cardRect(column - cubes.left(), row - cubes.top()));
+        }
+    }
+}
+
+} // namespace tessaly

@@ -1,0 +1,154 @@
+#include "guide/guidepagecubecard.h"
+
+#include "guide/guidepagecontext.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStringList>
+
+namespace tessaly {
+
+namespace {
+
+// Draws text runs one after another on a baseline, each in its own font;
+// returns where the next run would start.
+struct TextRun
+{
+    QString text;
+    QFont font;
+    QColor colour;
+};
+
+void drawRuns(QPainter &painter, QPointF baseline, const std::initializer_list<TextRun> &runs)
+{
+    for (const TextRun &run : runs) {
+        painter.setFont(run.font);
+        painter.setPen(run.colour);
+        painter.drawText(baseline, run.text);
+        baseline.rx() += QFontMetricsF(run.font).horizontalAdvance(run.text);
+    }
+}
+
+void drawPlace(QPainter &painter, const GuidePageContext &context, const GuideCube &cube, const QRectF &line)
+{
+    const QFont label = context.fonts.text(PageLayout::SmallFontSize + 1);
+    const QFont number = context.fonts.letters(PageLayout::TextFontSize + 1);
+    const QPointF baseline(line.left(), line.bottom() - 3);
+    drawRuns(painter, baseline,
+             {{QStringLiteral("列 Column "), label, RuleColour},
+              {QString::number(cube.column), number, Qt::black},
+              {QStringLiteral("   行 Row "), label, RuleColour},
+              {QString::number(cube.row), number, Qt::black}});
+}
+
+void drawFace(QPainter &painter, const GuidePageContext &context, const CubeFace &face, const QRectF &square)
+{
+    const qreal sticker = square.width() / 3;
+    for (int place = 0; place < 9; ++place) {
+        const QRectF rect(square.left() + (place % 3) * sticker, square.top() + (place / 3) * sticker, sticker,
+                          sticker);
+        drawSticker(painter, rect, face[std::size_t(place)], context.fonts, PageLayout::StickerLetterSize);
+    }
+    painter.setPen(QPen(Qt::black, 1.4));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(square);
+}
+
+// A swatch of the colour beside "前 Front", its name under them.
+qreal drawGripSide(QPainter &painter, const GuidePageContext &context, const QString &side, cube::Colour colour,
+                   QPointF topLeft, qreal width)
+{
+    const qreal swatch = 9;
+    const qreal lineHeight = 11;
+    drawSwatch(painter, QRectF(topLeft.x(), topLeft.y() + (lineHeight - swatch) / 2, swatch, swatch),
+               cubeColourFill(colour));
+    painter.setFont(context.fonts.text(PageLayout::SmallFontSize));
+    painter.setPen(RuleColour);
+    painter.drawText(QRectF(topLeft.x() + swatch + 3, topLeft.y(), width - swatch - 3, lineHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, side);
+    painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(topLeft.x(), topLeft.y() + lineHeight, width, lineHeight + 1),
+                     Qt::AlignLeft | Qt::AlignVCenter, cubeColourName(colour));
+    return 2 * lineHeight + 5;
+}
+
+QString turnsText(int turns)
+{
+    return turns == 1 ? QStringLiteral("1 步 turn") : QStringLiteral("%1 步 turns").arg(turns);
+}
+
+void drawGrip(QPainter &painter, const GuidePageContext &context, const CubeTwists &twists, const QRectF &column)
+{
+    QPointF at = column.topLeft();
+    at.ry() += drawGripSide(painter, context, QStringLiteral("前 Front"), twists.front, at, column.width());
+    at.ry() += drawGripSide(painter, context, QStringLiteral("上 Top"), twists.top, at, column.width());
+    painter.setFont(context.fonts.text(PageLayout::TextFontSize, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(at, column.bottomRight()), Qt::AlignLeft | Qt::AlignBottom, turnsText(twists.turns));
+}
+
+// Breaks moves at spaces into lines no wider than width.
+QStringList wrapped(const QString &moves, const QFontMetricsF &metrics, qreal width)
+{
+    QStringList lines;
+    for (const QString &move : moves.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + QLatin1Char(' ') + move) <= width)
+            lines.last() += QLatin1Char(' ') + move;
+        else
+            lines.append(move);
+    }
+    return lines;
+}
+
+// The moves in the largest monospace size at which they fit the area.
+void drawMoves(QPainter &painter, const GuidePageContext &context, const CubeTwists &twists, const QRectF &area)
+{
+    if (twists.turns == 0 || twists.moves.empty()) {
+        painter.setFont(context.fonts.text(PageLayout::TextFontSize + 1, true));
+        painter.setPen(Qt::black);
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("✓ 无需转动 No turns"));
+        return;
+    }
+    const QString moves = QString::fromStdString(twists.moves);
+    for (int size = PageLayout::MovesFontSize; size >= PageLayout::MovesMinFontSize; --size) {
+        const QFont font = context.fonts.moves(size);
+        const QFontMetricsF metrics(font);
+        const QStringList lines = wrapped(moves, metrics, area.width());
+        const qreal lineHeight = metrics.height();
+        if (lines.size() * lineHeight <= area.height() || size == PageLayout::MovesMinFontSize) {
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            for (int i = 0; i < lines.size(); ++i)
+                painter.drawText(QPointF(area.left(), area.top() + i * lineHeight + metrics.ascent()), lines[i]);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+void drawCubeCard(QPainter &painter, const GuidePageContext &context, const GuideCube &cube, const QRectF &rect)
+{
+    const QRectF card = PageLayout::cardFrame(rect);
+    painter.setPen(QPen(FaintColour, 0.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(card, 4, 4);
+
+    const QRectF inner = card.adjusted(PageLayout::CardPadding, PageLayout::CardPadding - 1, -PageLayout::CardPadding,
+                                       -PageLayout::CardPadding);
+    drawPlace(painter, context, cube, QRectF(inner.topLeft(), QSizeF(inner.width(), PageLayout::PlaceLineHeight)));
+
+    const QRectF face = PageLayout::faceRect(rect);
+    drawFace(painter, context, cube.face, face);
+
+    if (!cube.twists)
+        return;
+    const QRectF gripColumn(QPointF(face.right() + PageLayout::GripGap, face.top()),
+                            QPointF(inner.right(), face.bottom()));
+    drawGrip(painter, context, *cube.twists, gripColumn);
+    const QRectF movesArea(QPointF(inner.left(), face.bottom() + PageLayout::MovesGap), inner.bottomRight());
+    drawMoves(painter, context, *cube.twists, movesArea);
+}
+
+} // namespace tessaly

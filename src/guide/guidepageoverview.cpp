@@ -1,0 +1,196 @@
+#include "guide/guidepageoverview.h"
+
+#include "guide/guidepagecontext.h"
+#include "guide/guidepageframe.h"
+#include "guide/guidepagemosaic.h"
+
+#include <QLocale>
+#include <QPainter>
+
+namespace tessaly {
+
+namespace {
+
+constexpr qreal TitleHeight = 30;
+constexpr qreal EdgeNumbersRoom = 20; // left of and above the mosaic
+constexpr qreal LineHeight = 15;
+constexpr qreal FiguresHeight = 200;  // the tallest column of figures
+constexpr qreal KeyHeight = 140;
+constexpr qreal ColumnGap = 14;
+
+QString count(std::int64_t value)
+{
+    return QLocale(QLocale::English).toString(qlonglong(value));
+}
+
+// Rows of "label   value" down the page.
+class FigureColumn
+{
+public:
+    FigureColumn(QPainter &painter, const GuidePageContext &context, QPointF topLeft, qreal width)
+        : m_painter(painter), m_context(context), m_at(topLeft), m_width(width)
+    {
+    }
+
+    void heading(const QString &text)
+    {
+        m_painter.setFont(m_context.fonts.text(PageLayout::TextFontSize + 2, true));
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(QRectF(m_at, QSizeF(m_width, LineHeight + 2)), Qt::AlignLeft | Qt::AlignVCenter, text);
+        m_at.ry() += LineHeight + 4;
+    }
+
+    void row(const QString &label, const QString &value, const QColor *swatch = nullptr)
+    {
+        qreal labelLeft = m_at.x();
+        if (swatch) {
+            drawSwatch(m_painter, QRectF(labelLeft, m_at.y() + 3, 9, 9), *swatch);
+            labelLeft += 14;
+        }
+        m_painter.setFont(m_context.fonts.text(PageLayout::SmallFontSize + 1));
+        m_painter.setPen(RuleColour);
+        m_painter.drawText(QRectF(labelLeft, m_at.y(), m_width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter, label);
+        m_painter.setFont(m_context.fonts.letters(PageLayout::TextFontSize));
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(QRectF(m_at.x(), m_at.y(), m_width, LineHeight), Qt::AlignRight | Qt::AlignVCenter, value);
+        m_at.ry() += LineHeight;
+    }
+
+    void gap() { m_at.ry() += LineHeight / 2; }
+    qreal bottom() const { return m_at.y(); }
+
+private:
+    QPainter &m_painter;
+    const GuidePageContext &m_context;
+    QPointF m_at;
+    qreal m_width;
+};
+
+void drawCellsAndCubes(FigureColumn &column, const GuidePageContext &context)
+{
+    const GuideFigures &figures = context.guide.figures;
+    column.heading(QStringLiteral("格 Cells"));
+    column.row(QStringLiteral("宽 Columns"), count(figures.cellColumns));
+    column.row(QStringLiteral("高 Rows"), count(figures.cellRows));
+    column.row(QStringLiteral("合计 Total"), count(std::int64_t(figures.cellColumns) * figures.cellRows));
+    column.row(QStringLiteral("黑格 Black cells"), count(figures.blackCells));
+    column.gap();
+    column.heading(QStringLiteral("魔方 Cubes"));
+    column.row(QStringLiteral("宽 Columns"), count(figures.cubeColumns));
+    column.row(QStringLiteral("高 Rows"), count(figures.cubeRows));
+    column.row(QStringLiteral("合计 Total"), count(figures.fullCubes + figures.partialCubes));
+    column.row(QStringLiteral("完整 Full"), count(figures.fullCubes));
+    column.row(QStringLiteral("不完整 Partial"), count(figures.partialCubes));
+    column.row(QStringLiteral("含黑格 With black cells"), count(figures.cubesWithBlack));
+}
+
+void drawStickers(FigureColumn &column, const GuidePageContext &context)
+{
+    const GuideFigures &figures = context.guide.figures;
+    column.heading(QStringLiteral("贴纸 Stickers"));
+    for (int index = 0; index < cube::ColourCount; ++index) {
+        const auto colour = cube::Colour(index);
+        const QColor fill = cubeColourFill(colour);
+        column.row(cubeColourName(colour), count(figures.stickers[std::size_t(index)]), &fill);
+    }
+    const QColor black = faceMarkFill(FaceMark::Black);
+    column.row(QStringLiteral("黑 Black: 任意 any"), count(figures.blackCells), &black);
+}
+
+void drawTurnsAndPages(FigureColumn &column, const GuidePageContext &context)
+{
+    const GuideFigures &figures = context.guide.figures;
+    if (context.solved) {
+        const std::int64_t cubes = figures.fullCubes + figures.partialCubes;
+        const double average = cubes > 0 ? double(figures.totalTurns) / double(cubes) : 0.0;
+        column.heading(QStringLiteral("转动 Turns"));
+        column.row(QStringLiteral("合计 Total"), count(figures.totalTurns));
+        column.row(QStringLiteral("平均每个魔方 Average per cube"), QString::number(average, 'f', 1));
+        column.row(QStringLiteral("无需转动的魔方 Cubes with none"), count(figures.cubesWithoutTurns));
+        column.gap();
+    }
+    const GuidePagePlan &plan = context.plan;
+    column.heading(QStringLiteral("区块 Blocks"));
+    column.row(QStringLiteral("宽 × 高 Columns × rows"), QStringLiteral("%1 × %2").arg(plan.blocksAcross).arg(plan.blocksDown));
+    column.row(QStringLiteral("每块魔方 Cubes per block"), QStringLiteral("%1 × %2").arg(plan.blockColumns).arg(plan.blockRows));
+    column.row(QStringLiteral("页 Pages"), count(context.pageCount()));
+}
+
+// The marks of the block pages and how to use them.
+void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &area)
+{
+    painter.setFont(context.fonts.text(PageLayout::TextFontSize + 2, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.topLeft(), QSizeF(area.width(), LineHeight + 2)), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("图例 Key"));
+
+    const qreal sticker = 18;
+    const FaceMark marks[] = {FaceMark::White, FaceMark::Yellow, FaceMark::Red,   FaceMark::Orange,
+                              FaceMark::Blue,  FaceMark::Green,  FaceMark::Black, FaceMark::Outside};
+    const char *const names[] = {"白 White", "黄 Yellow", "红 Red", "橙 Orange", "蓝 Blue", "绿 Green",
+                                 "黑 Black: 任意颜色 any colour", "界外 Outside: 无 none"};
+    const qreal entryWidth = area.width() / 4;
+    const qreal top = area.top() + LineHeight + 6;
+    for (int index = 0; index < 8; ++index) {
+        const QPointF at(area.left() + (index % 4) * entryWidth, top + (index / 4) * (sticker + 6));
+        drawSticker(painter, QRectF(at, QSizeF(sticker, sticker)), marks[index], context.fonts, 9);
+        painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(at.x() + sticker + 5, at.y(), entryWidth - sticker - 8, sticker),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, QString::fromUtf8(names[index]));
+    }
+
+    const QString howTo = QStringLiteral(
+        "按页拼装：每页一个区块，区块从上到下、每行从左到右排列；每个魔方标有它在墙上的列和行。\n"
+        "Build page by page: one block per page, blocks in rows top to bottom, each row left to right; every cube "
+        "shows its column and row in the wall.\n"
+        "握法：前面的颜色朝向自己，上面的颜色朝上，然后按顺序转动。R U F L D B 顺时针转 90°，' 逆时针，2 转 180°。\n"
+        "Grip: hold the solved cube with the front colour facing you and the top colour up, then make the moves in "
+        "order. R U F L D B turn that face a quarter clockwise, ' counter-clockwise, 2 a half turn.");
+    painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1));
+    painter.setPen(RuleColour);
+    const QRectF textArea(QPointF(area.left(), top + 2 * (sticker + 6) + 4), area.bottomRight());
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, howTo);
+}
+
+} // namespace
+
+QRectF overviewMosaicRect(const GuidePageContext &context)
+{
+    const QRectF body = context.layout.body;
+    const qreal mosaicHeight = body.height() - TitleHeight - EdgeNumbersRoom - FiguresHeight - KeyHeight;
+    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + EdgeNumbersRoom / 2,
+                            body.width() - EdgeNumbersRoom, mosaicHeight);
+    return mosaicRect(context.guide, mosaicArea);
+}
+
+void drawOverviewPage(QPainter &painter, const GuidePageContext &context)
+{
+    const PageLayout &layout = context.layout;
+    drawGuidePageFrame(painter, context, 0, QStringLiteral("总览 Overview"));
+
+    const QRectF body = layout.body;
+    painter.setFont(context.fonts.text(PageLayout::TitleFontSize, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(body.topLeft(), QSizeF(body.width(), TitleHeight)), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("总览 Overview"));
+
+    const QRectF mosaic = overviewMosaicRect(context);
+    drawMosaic(painter, context, mosaic);
+
+    const qreal figuresTop = mosaic.bottom() + EdgeNumbersRoom;
+    const qreal columnWidth = (body.width() - 2 * ColumnGap) / 3;
+    const auto columnAt = [&](int index) {
+        return QPointF(body.left() + index * (columnWidth + ColumnGap), figuresTop);
+    };
+    FigureColumn cells(painter, context, columnAt(0), columnWidth);
+    drawCellsAndCubes(cells, context);
+    FigureColumn stickers(painter, context, columnAt(1), columnWidth);
+    drawStickers(stickers, context);
+    FigureColumn turns(painter, context, columnAt(2), columnWidth);
+    drawTurnsAndPages(turns, context);
+
+    drawKey(painter, context, QRectF(QPointF(body.left(), figuresTop + FiguresHeight), body.bottomRight()));
+}
+
+} // namespace tessaly

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+class QPageSize;
+
+namespace tessaly {
+
+struct BuildGuide;
+
+// Writes the guide as a PDF on device (already open for writing; the caller
+// makes the file atomic): an overview page, then one page per block of the
+// wall. progress(pagesDone, pagesTotal), may be empty, is called after every
+// page; returning false cancels (the function then returns "cancelled" at
+// once). Returns empty on success, else the reason.
+QString writePdfGuide(const BuildGuide &guide, QIODevice &device, const QPageSize &pageSize,
+                      const std::function<bool(int, int)> &progress = {});
+
+} // namespace tessaly
