@@ -6,13 +6,17 @@ namespace {
 
 constexpr std::uint8_t Unreached = 0xFF;
 
-bool isGoal(const std::array<Face, StickerTupleSpace::Tracked> &faces, const FaceMasks &masks)
+// Whether each combination of the four stickers' faces is a goal.
+std::array<bool, StickerTupleSpace::FacesCodeCount> goalCodes(const FaceMasks &masks)
 {
-    for (int i = 0; i < StickerTupleSpace::Tracked; ++i) {
-        if ((masks[i] >> int(faces[i]) & 1u) == 0)
-            return false;
+    std::array<bool, StickerTupleSpace::FacesCodeCount> goals;
+    for (int code = 0; code < StickerTupleSpace::FacesCodeCount; ++code) {
+        bool goal = true;
+        for (int i = 0, faces = code; i < StickerTupleSpace::Tracked; ++i, faces /= FaceCount)
+            goal = goal && (masks[i] >> (faces % FaceCount) & 1u) != 0;
+        goals[code] = goal;
     }
-    return true;
+    return goals;
 }
 
 } // namespace
@@ -20,16 +24,19 @@ bool isGoal(const std::array<Face, StickerTupleSpace::Tracked> &faces, const Fac
 std::vector<std::uint8_t> distancesToFaces(const StickerTupleSpace &space, const FaceMasks &masks)
 {
     const std::uint32_t size = space.size();
-    std::vector<std::uint8_t> distances(size, Unreached);
-    std::uint32_t reached = 0;
+    std::vector<std::uint8_t> table(size, Unreached);
+    std::uint8_t *const distances = table.data();
+    const std::uint32_t *const successors = space.successors();
+
+    const auto goals = goalCodes(masks);
     std::uint32_t frontier = 0;
     for (std::uint32_t state = 0; state < size; ++state) {
-        if (isGoal(space.facesOf(state), masks)) {
+        if (goals[space.facesCodeOf(state)]) {
             distances[state] = 0;
             ++frontier;
         }
     }
-    reached = frontier;
+    std::uint32_t reached = frontier;
 
     // Face turns come with their inverses, so a state is one turn from the
     // frontier exactly when one of its successors is on it. Once the
@@ -39,11 +46,12 @@ std::vector<std::uint8_t> distancesToFaces(const StickerTupleSpace &space, const
         const bool pull = size - reached < frontier;
         frontier = 0;
         for (std::uint32_t state = 0; state < size; ++state) {
+            const std::uint32_t *next = successors + std::size_t(state) * MoveCount;
             if (pull) {
                 if (distances[state] != Unreached)
                     continue;
                 for (int move = 0; move < MoveCount; ++move) {
-                    if (distances[space.next(state, move)] == depth) {
+                    if (distances[next[move]] == depth) {
                         distances[state] = std::uint8_t(depth + 1);
                         ++frontier;
                         break;
@@ -51,9 +59,8 @@ std::vector<std::uint8_t> distancesToFaces(const StickerTupleSpace &space, const
                 }
             } else if (distances[state] == depth) {
                 for (int move = 0; move < MoveCount; ++move) {
-                    std::uint8_t &next = distances[space.next(state, move)];
-                    if (next == Unreached) {
-                        next = std::uint8_t(depth + 1);
+                    if (distances[next[move]] == Unreached) {
+                        distances[next[move]] = std::uint8_t(depth + 1);
                         ++frontier;
                     }
                 }
@@ -61,7 +68,7 @@ std::vector<std::uint8_t> distancesToFaces(const StickerTupleSpace &space, const
         }
         reached += frontier;
     }
-    return distances;
+    return table;
 }
 
 } // namespace tessaly::cube

@@ -51,15 +51,17 @@ bool FaceSearch::extend(std::uint32_t corner, std::uint32_t edge, int remaining,
     // sets are on their goal.
     if (remaining == 0)
         return true;
+    const std::uint32_t *const cornerSuccessors = corners_.successors() + std::size_t(corner) * MoveCount;
+    const std::uint32_t *const edgeSuccessors = edges_.successors() + std::size_t(edge) * MoveCount;
     for (int move = 0; move < MoveCount; ++move) {
         const int face = move / 3;
-        // Two turns of one face are one turn; of opposite faces, which
-        // commute, only the later face (in U D L R F B order) goes first here,
-        // so the builder sees them in that order.
+        // Two turns of one face in a row are one turn or none. Turns of
+        // opposite faces commute: take the later face of U D, L R, F B first
+        // here, so the builder, who turns the path backwards, sees U before D.
         if (face == lastFace || ((face ^ 1) == lastFace && face > lastFace))
             continue;
-        const std::uint32_t nextCorner = corners_.next(corner, cornerMove_[move]);
-        const std::uint32_t nextEdge = edges_.next(edge, edgeMove_[move]);
+        const std::uint32_t nextCorner = cornerSuccessors[cornerMove_[move]];
+        const std::uint32_t nextEdge = edgeSuccessors[edgeMove_[move]];
         if (bound(nextCorner, nextEdge) >= remaining)
             continue;
         path.push_back(Move{std::uint8_t(move)});

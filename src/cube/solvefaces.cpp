@@ -1,5 +1,6 @@
 #include "cube/facesolver.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>

@@ -3,6 +3,7 @@
 #include "cube/cubestate.h"
 #include "cube/facelet.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tessaly::cube {
@@ -29,12 +30,13 @@ StickerTupleSpace::StickerTupleSpace(Kind kind)
     std::array<int, FaceletCount> localOf;
     localOf.fill(-1);
     std::vector<Vec3> cubieOfLocal;
+    std::vector<Face> faceOfLocal;
     for (int index = 0; index < FaceletCount; ++index) {
         const Facelet facelet = faceletAt(index);
         if (cubieKind(facelet) == cubieSize) {
             localOf[index] = int(cubieOfLocal.size());
             cubieOfLocal.push_back(facelet.position);
-            faceOfLocal_.push_back(faceWithNormal(facelet.normal));
+            faceOfLocal.push_back(faceWithNormal(facelet.normal));
         }
     }
 
@@ -47,26 +49,43 @@ StickerTupleSpace::StickerTupleSpace(Kind kind)
     }
 
     // Dense numbers for the tuples whose four stickers sit on four cubies.
+    std::vector<int> cubieOf;
+    for (const Vec3 position : cubieOfLocal) {
+        cubieOf.push_back(int(std::find(cubieOfLocal.begin(), cubieOfLocal.end(), position)
+                              - cubieOfLocal.begin()));
+    }
+    using Stickers = std::array<std::uint8_t, Tracked>; // kind-local sticker places
+    std::vector<Stickers> stickers;
     std::vector<std::uint32_t> stateOf(directIndex(LocalCount, 0, 0, 0), NoState);
+    const auto add = [&](int a, int b, int c, int d) {
+        stateOf[directIndex(a, b, c, d)] = std::uint32_t(stickers.size());
+        stickers.push_back({std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d)});
+    };
     for (int a = 0; a < LocalCount; ++a)
-        for (int b = 0; b < LocalCount; ++b)
-            for (int c = 0; c < LocalCount; ++c)
+        for (int b = 0; b < LocalCount; ++b) {
+            if (cubieOf[b] == cubieOf[a])
+                continue;
+            for (int c = 0; c < LocalCount; ++c) {
+                if (cubieOf[c] == cubieOf[a] || cubieOf[c] == cubieOf[b])
+                    continue;
                 for (int d = 0; d < LocalCount; ++d) {
-                    const Vec3 cubies[] = {cubieOfLocal[a], cubieOfLocal[b], cubieOfLocal[c],
-                                           cubieOfLocal[d]};
-                    bool distinct = true;
-                    for (int i = 0; i < Tracked; ++i)
-                        for (int j = i + 1; j < Tracked; ++j)
-                            distinct = distinct && !(cubies[i] == cubies[j]);
-                    if (!distinct)
-                        continue;
-                    stateOf[directIndex(a, b, c, d)] = std::uint32_t(stickers_.size());
-                    stickers_.push_back({std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d)});
+                    if (cubieOf[d] != cubieOf[a] && cubieOf[d] != cubieOf[b] && cubieOf[d] != cubieOf[c])
+                        add(a, b, c, d);
                 }
+            }
+        }
 
-    successors_.resize(stickers_.size() * MoveCount);
-    for (std::size_t state = 0; state < stickers_.size(); ++state) {
-        const Stickers &s = stickers_[state];
+    facesCodes_.reserve(stickers.size());
+    for (const Stickers &s : stickers) {
+        int code = 0;
+        for (int i = Tracked - 1; i >= 0; --i)
+            code = code * FaceCount + int(faceOfLocal[s[i]]);
+        facesCodes_.push_back(std::uint16_t(code));
+    }
+
+    successors_.resize(stickers.size() * MoveCount);
+    for (std::size_t state = 0; state < stickers.size(); ++state) {
+        const Stickers &s = stickers[state];
         for (int move = 0; move < MoveCount; ++move) {
             const auto &turn = localTurns[move];
             successors_[state * MoveCount + std::size_t(move)] =
@@ -76,12 +95,6 @@ StickerTupleSpace::StickerTupleSpace(Kind kind)
 
     start_ = stateOf[directIndex(localOf[frontFacelet(frontPlaces_[0])], localOf[frontFacelet(frontPlaces_[1])],
                                  localOf[frontFacelet(frontPlaces_[2])], localOf[frontFacelet(frontPlaces_[3])])];
-}
-
-std::array<Face, StickerTupleSpace::Tracked> StickerTupleSpace::facesOf(std::uint32_t state) const
-{
-    const Stickers &s = stickers_[state];
-    return {faceOfLocal_[s[0]], faceOfLocal_[s[1]], faceOfLocal_[s[2]], faceOfLocal_[s[3]]};
 }
 
 } // namespace tessaly::cube

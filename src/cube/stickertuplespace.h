@@ -21,7 +21,7 @@ public:
 
     explicit StickerTupleSpace(Kind kind);
 
-    std::uint32_t size() const { return std::uint32_t(stickers_.size()); }
+    std::uint32_t size() const { return std::uint32_t(facesCodes_.size()); }
     // The stickers on the front places they start on.
     std::uint32_t start() const { return start_; }
     std::uint32_t next(std::uint32_t state, int move) const
@@ -32,15 +32,17 @@ public:
     // The front places (0..8, reading order) the four stickers start on, in
     // the order the state lists them.
     const std::array<int, Tracked> &frontPlaces() const { return frontPlaces_; }
-    // The faces the four stickers lie on in a state.
-    std::array<Face, Tracked> facesOf(std::uint32_t state) const;
+    // The faces f0..f3 the four stickers lie on in a state as one number,
+    // f0 + 6 f1 + 36 f2 + 216 f3 (below FacesCodeCount).
+    static constexpr int FacesCodeCount = FaceCount * FaceCount * FaceCount * FaceCount;
+    std::uint16_t facesCodeOf(std::uint32_t state) const { return facesCodes_[state]; }
+
+    // All successor tables at once, MoveCount a state, for tight loops.
+    const std::uint32_t *successors() const { return successors_.data(); }
 
 private:
-    using Stickers = std::array<std::uint8_t, Tracked>; // kind-local sticker places
-
     std::array<int, Tracked> frontPlaces_;
-    std::vector<Face> faceOfLocal_;       // by kind-local sticker place
-    std::vector<Stickers> stickers_;      // by state
+    std::vector<std::uint16_t> facesCodes_; // by state
     std::vector<std::uint32_t> successors_; // state * MoveCount + move
     std::uint32_t start_ = 0;
 };

@@ -4,7 +4,6 @@
 #include "guide/guidepagecubecard.h"
 #include "guide/guidepageframe.h"
 
-#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,7 +12,7 @@ namespace tessaly {
 
 namespace {
 
-constexpr qreal MinMarkSize = 3; // the block stays visible on the map of a wide wall
+constexpr qreal MinMarkSize = 4; // the block stays visible on the map of a wide wall
 constexpr qreal PointerSize = 6;
 
 QString blockName(const GuidePageContext &context, int block)
@@ -42,10 +41,10 @@ void drawBlockTitle(QPainter &painter, const GuidePageContext &context, int bloc
     painter.setFont(context.fonts.text(PageLayout::SmallFontSize));
     painter.setPen(RuleColour);
     painter.drawText(QRectF(area.left(), area.top() + 42, area.width(), area.height() - 42),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("W 白 Y 黄 R 红 O 橙 B 蓝 G 绿 · K 黑 Black: 任意颜色 any colour · "
-                                    "斜线 Hatched: 界外 outside the mosaic. 握法 Grip: 前 Front 朝向自己 facing you, "
-                                    "上 Top 朝上 up."));
+                     Qt::AlignLeft | Qt::AlignTop,
+                     QStringLiteral("W 白 White   Y 黄 Yellow   R 红 Red   O 橙 Orange   B 蓝 Blue   G 绿 Green\n"
+                                    "K 黑 Black: 任意颜色 any colour   斜线 Hatched: 界外 outside the mosaic\n"
+                                    "握法 Grip: 前 Front 朝向自己 facing you, 上 Top 朝上 up; 然后转动 then turn"));
 }
 
 // The wall's outline in the map area with the block filled in.

@@ -10,8 +10,7 @@ namespace tessaly {
 
 namespace {
 
-// Draws text runs one after another on a baseline, each in its own font;
-// returns where the next run would start.
+// A piece of a line of text in its own font and colour.
 struct TextRun
 {
     QString text;
@@ -19,6 +18,7 @@ struct TextRun
     QColor colour;
 };
 
+// Draws the runs one after another along a baseline.
 void drawRuns(QPainter &painter, QPointF baseline, const std::initializer_list<TextRun> &runs)
 {
     for (const TextRun &run : runs) {
@@ -83,6 +83,8 @@ void drawGrip(QPainter &painter, const GuidePageContext &context, const CubeTwis
     QPointF at = column.topLeft();
     at.ry() += drawGripSide(painter, context, QStringLiteral("前 Front"), twists.front, at, column.width());
     at.ry() += drawGripSide(painter, context, QStringLiteral("上 Top"), twists.top, at, column.width());
+    if (twists.turns == 0)
+        return; // the moves say so in large type
     painter.setFont(context.fonts.text(PageLayout::TextFontSize, true));
     painter.setPen(Qt::black);
     painter.drawText(QRectF(at, column.bottomRight()), Qt::AlignLeft | Qt::AlignBottom, turnsText(twists.turns));

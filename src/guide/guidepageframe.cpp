@@ -6,11 +6,10 @@
 
 namespace tessaly {
 
-namespace {
-
-const char *const DocumentTitle = "Tessaly V0.2 · 魔方马赛克 拼装指南 Build guide";
-
-} // namespace
+QString guideDocumentTitle()
+{
+    return QStringLiteral("Tessaly V" TESSALY_VERSION " · 魔方马赛克 拼装指南 Build guide");
+}
 
 void drawGuidePageFrame(QPainter &painter, const GuidePageContext &context, int pageIndex,
                         const QString &pageTitle)
@@ -19,7 +18,7 @@ void drawGuidePageFrame(QPainter &painter, const GuidePageContext &context, int 
     painter.setFont(context.fonts.text(PageLayout::HeaderFontSize));
     painter.setPen(RuleColour);
     const QRectF header = layout.header.adjusted(0, 0, 0, -6);
-    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(DocumentTitle));
+    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, guideDocumentTitle());
     painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter, pageTitle);
     painter.setPen(QPen(FaintColour, 0.5));
     painter.drawLine(QPointF(layout.header.left(), header.bottom()), QPointF(layout.header.right(), header.bottom()));

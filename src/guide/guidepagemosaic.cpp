@@ -13,6 +13,8 @@ namespace {
 
 // Cube pitches below this show no line per cube, only every numbered one.
 constexpr qreal MinCubeLinePitch = 4;
+// Blocks narrower than this get no outline: it would hide the mosaic.
+constexpr qreal MinBlockLinePitch = 12;
 
 // The smallest of 1, 2, 5, 10, 20, 50... cubes that spans at least room.
 int numberStep(qreal pitch, qreal room)
@@ -35,15 +37,16 @@ void forEachNumbered(int count, int step, qreal pitch, qreal room, Draw draw)
             draw(cube);
 }
 
-void drawGridLines(QPainter &painter, const QRectF &rect, int columns, int rows, qreal pitch, int step,
-                   qreal width)
+// Lines between every columnStep-th column and every rowStep-th row of cubes.
+void drawGridLines(QPainter &painter, const QRectF &rect, int columns, int rows, qreal pitch, QSize step,
+                   const QPen &pen)
 {
-    painter.setPen(QPen(QColor(0, 0, 0, 150), width));
-    for (int column = step; column < columns; column += step) {
+    painter.setPen(pen);
+    for (int column = step.width(); column < columns; column += step.width()) {
         const qreal x = rect.left() + column * pitch;
         painter.drawLine(QPointF(x, rect.top()), QPointF(x, rect.bottom()));
     }
-    for (int row = step; row < rows; row += step) {
+    for (int row = step.height(); row < rows; row += step.height()) {
         const qreal y = rect.top() + row * pitch;
         painter.drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
     }
@@ -98,11 +101,18 @@ void drawMosaic(QPainter &painter, const GuidePageContext &context, const QRectF
     const qreal rowRoom = metrics.height() + 1;
     const int columnStep = numberStep(pitch, columnRoom);
     const int rowStep = numberStep(pitch, rowRoom);
+    const QColor gridColour(0, 0, 0, 150);
     if (pitch >= MinCubeLinePitch)
-        drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch, 1, 0.3);
+        drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch, QSize(1, 1), QPen(gridColour, 0.3));
     const int lineStep = std::max(columnStep, rowStep);
     if (lineStep > 1)
-        drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch, lineStep, 0.7);
+        drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch, QSize(lineStep, lineStep),
+                      QPen(gridColour, 0.7));
+    // The blocks of the block pages, one per page.
+    const GuidePagePlan &plan = context.plan;
+    if (std::min(plan.blockColumns, plan.blockRows) * pitch >= MinBlockLinePitch)
+        drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch,
+                      QSize(plan.blockColumns, plan.blockRows), QPen(AccentColour, 1.2));
     painter.restore();
 
     painter.setPen(QPen(Qt::black, 0.8));

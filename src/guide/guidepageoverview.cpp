@@ -128,7 +128,7 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
     const FaceMark marks[] = {FaceMark::White, FaceMark::Yellow, FaceMark::Red,   FaceMark::Orange,
                               FaceMark::Blue,  FaceMark::Green,  FaceMark::Black, FaceMark::Outside};
     const char *const names[] = {"白 White", "黄 Yellow", "红 Red", "橙 Orange", "蓝 Blue", "绿 Green",
-                                 "黑 Black: 任意颜色 any colour", "界外 Outside: 无 none"};
+                                 "黑 Black: 任意颜色 any colour", "界外 Outside: 任意 any"};
     const qreal entryWidth = area.width() / 4;
     const qreal top = area.top() + LineHeight + 6;
     for (int index = 0; index < 8; ++index) {
@@ -141,9 +141,9 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
     }
 
     const QString howTo = QStringLiteral(
-        "按页拼装：每页一个区块，区块从上到下、每行从左到右排列；每个魔方标有它在墙上的列和行。\n"
-        "Build page by page: one block per page, blocks in rows top to bottom, each row left to right; every cube "
-        "shows its column and row in the wall.\n"
+        "按页拼装：每页一个区块，区块从上到下、每行从左到右排列（上图的洋红线）；每个魔方标有它在墙上的列和行。\n"
+        "Build page by page: one block per page, blocks in rows top to bottom, each row left to right (the magenta "
+        "lines above); every cube shows its column and row in the wall.\n"
         "握法：前面的颜色朝向自己，上面的颜色朝上，然后按顺序转动。R U F L D B 顺时针转 90°，' 逆时针，2 转 180°。\n"
         "Grip: hold the solved cube with the front colour facing you and the top colour up, then make the moves in "
         "order. R U F L D B turn that face a quarter clockwise, ' counter-clockwise, 2 a half turn.");

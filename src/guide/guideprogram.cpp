@@ -6,6 +6,7 @@
 #include "guide/guidemosaic.h"
 #include "guide/guidesummary.h"
 #include "guide/guidetwists.h"
+#include "guide/pdfguidewriter.h"
 #include "guide/progressbar.h"
 #include "platform/picturefile.h"
 
@@ -78,6 +79,7 @@ int GuideProgram::runGuide(const GuideOptions &options)
     }
     PendingOutput &bmp = outputs[0];
     PendingOutput &csv = outputs[1];
+    PendingOutput &pdf = outputs[2];
 
     ProgressBar progress(m_err, m_environment.progressOnTerminal && !options.quiet);
     progress.start(QStringLiteral("Loading picture"));
@@ -96,7 +98,7 @@ int GuideProgram::runGuide(const GuideOptions &options)
 
     BuildGuide guide = buildGuide(mosaic.cells);
 
-    if (csv.file || outputs[2].file) {
+    if (csv.file || pdf.file) {
         progress.start(QStringLiteral("Solving the faces"));
         const cube::FaceSolver solver;
         const bool solved = solveGuideTwists(guide, solver, options.threads, [&](std::size_t done, std::size_t total) {
@@ -117,6 +119,17 @@ int GuideProgram::runGuide(const GuideOptions &options)
         const QString reason = writeCsvGuide(guide, *csv.file);
         if (!reason.isEmpty())
             return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(csv.path), reason));
+    }
+    if (pdf.file) {
+        progress.start(QStringLiteral("Writing the PDF"));
+        const QString reason = writePdfGuide(guide, *pdf.file, options.pageSize, [&](int done, int total) {
+            progress.update(done, total);
+            return !interrupted();
+        });
+        if (interrupted())
+            return fail(QStringLiteral("interrupted; no file written"), Interrupted);
+        if (!reason.isEmpty())
+            return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(pdf.path), reason));
     }
     progress.finish();
 

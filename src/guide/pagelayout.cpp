@@ -32,7 +32,7 @@ QRectF PageLayout::cardRect(int across, int down) const
 
 QRectF PageLayout::cardFrame(const QRectF &card)
 {
-    return card.adjusted(1.5, 1.5, -1.5, -1.5);
+    return card.adjusted(CardFrameInset, CardFrameInset, -CardFrameInset, -CardFrameInset);
 }
 
 QRectF PageLayout::faceRect(const QRectF &card)

@@ -32,8 +32,9 @@ struct PageLayout
     static constexpr qreal MovesLineHeight = 14;
     static constexpr int MovesLines = 2; // planned for; long moves shrink to fit
     static constexpr qreal CardMinWidth = 126;
-    static constexpr qreal CardMinHeight = 2 * CardPadding + PlaceLineHeight + FaceSize + MovesGap
-                                           + MovesLines * MovesLineHeight + 4;
+    static constexpr qreal CardFrameInset = 1.5; // keeps neighbouring cards' frames apart
+    static constexpr qreal CardMinHeight = 2 * (CardFrameInset + CardPadding) + PlaceLineHeight + FaceSize
+                                           + MovesGap + MovesLines * MovesLineHeight;
 
     // Font sizes.
     static constexpr int HeaderFontSize = 8;

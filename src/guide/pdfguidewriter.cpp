@@ -1,5 +1,6 @@
 #include "guide/pdfguidewriter.h"
 
+#include "guide/guidepageframe.h"
 #include "guide/guidepagepainter.h"
 
 #include <QFileDevice>
@@ -35,8 +36,8 @@ QString writePdfGuide(const BuildGuide &guide, QIODevice &device, const QPageSiz
         return problem;
 
     QPdfWriter writer(&device);
-    writer.setTitle(QStringLiteral("Tessaly V0.2 魔方马赛克 拼装指南 Build guide"));
-    writer.setCreator(QStringLiteral("Tessaly V0.2"));
+    writer.setTitle(guideDocumentTitle());
+    writer.setCreator(QStringLiteral("Tessaly V" TESSALY_VERSION));
     writer.setResolution(PdfResolution);
     writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
 

@@ -48,13 +48,18 @@ void ProgressBar::draw(qint64 done, qint64 total)
 {
     if (!m_enabled)
         return;
-    const double fraction = total > 0 ? double(done) / double(total) : 0.0;
-    const int filled = int(fraction * BarWidth);
-    QString line = QStringLiteral("%1 [%2%3]").arg(m_label.leftJustified(22),
-                                                   QString(filled, QLatin1Char('#')),
-                                                   QString(BarWidth - filled, QLatin1Char('.')));
-    if (total > 0)
-        line += QStringLiteral(" %1% (%2/%3)").arg(int(fraction * 100), 3).arg(done).arg(total);
+    // A stage that cannot count its work shows its label alone.
+    QString line = m_label + QStringLiteral(" ...");
+    if (total > 0) {
+        const double fraction = double(done) / double(total);
+        const int filled = int(fraction * BarWidth);
+        line = QStringLiteral("%1 [%2%3] %4% (%5/%6)")
+                   .arg(m_label.leftJustified(22), QString(filled, QLatin1Char('#')),
+                        QString(BarWidth - filled, QLatin1Char('.')))
+                   .arg(int(fraction * 100), 3)
+                   .arg(done)
+                   .arg(total);
+    }
     m_terminal << '\r' << line.leftJustified(LineWidth) << Qt::flush;
     m_shown = true;
     m_sinceDrawn.start();

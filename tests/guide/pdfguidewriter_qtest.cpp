@@ -78,7 +78,7 @@ void PdfGuideWriterTest::plansBlocksForEveryWallAndPage_data()
 
     const QPageSize a4(QPageSize::A4);
     const QPageSize letter(QPageSize::Letter);
-    // Cards of 126 x 127 pt: A4 holds 4 x 5 of them, Letter 4 x 4.
+    // Cards of 126 x 125 pt: A4 holds 4 x 5 of them, Letter 4 x 4.
     QTest::newRow("one cube, A4") << QSize(3, 3) << a4 << QSize(1, 1) << QSize(1, 1) << QRect(1, 1, 1, 1);
     QTest::newRow("one partial cube, Letter") << QSize(2, 1) << letter << QSize(1, 1) << QSize(1, 1)
                                               << QRect(1, 1, 1, 1);
