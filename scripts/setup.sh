@@ -13,6 +13,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick desktop-file-utils
     # the window's Chinese captions
     fonts-wqy-microhei
+    # the Debian package and its checks
+    dpkg-dev fakeroot file lintian appstream passwd
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tessaly and runs the whole test suite:
-# once in Release, once under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a short pass of each fuzzer.
+# once in Release, then the checks of the Debian package, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a short pass of each
+# fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,9 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DTESSALY_BUILD_TESTS=ON -DTESSALY_BUILD_BENCHMARKS=ON
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+echo "== Debian package: build, lint, validate, run unpacked"
+bash tests/package/check_package.sh --tests-build build/release
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \

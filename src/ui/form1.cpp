@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "engine/generationrun.h"
+#include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "platform/picturefile.h"
 #include "platform/textbox.h"
@@ -49,6 +50,9 @@ const ToleranceFieldLayout ToleranceFields[6] = {
 
 constexpr int ToleranceFieldWidth = 41;
 constexpr int ToleranceFieldHeight = 21;
+
+// The window's caption, also the title of its messages other than errors.
+const char *const Caption = "Tessaly V0.2";
 
 // The credit line under the tolerance fields.
 const char *const Credit = "魔方马赛克";
@@ -109,9 +113,9 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geome
 Form1::Form1(std::chrono::microseconds yieldInterval)
     : m_pump(yieldInterval)
     , m_host(*this, m_pump)
-    , m_saveFolder(appPath())
+    , m_saveLocation(appPath(), SaveLocation::userPicturesFolder())
 {
-    setWindowTitle(QStringLiteral("Tessaly V0.2"));
+    setWindowTitle(QString::fromLatin1(Caption));
     setWindowIcon(QIcon(QString::fromLatin1(Resources::Icon)));
     resize(StartClientSize);
 
@@ -208,11 +212,12 @@ void Form1::Form_Load()
 
 void Form1::Command1_Click()
 {
-    const QString path = QDir(m_saveFolder).filePath(QStringLiteral("m.BMP"));
-    const QString reason = savePictureAsBmp(Picture2->image(), path);
-    if (!reason.isEmpty()) {
-        showErrorMessage(this, QStringLiteral("保存失败\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
-    }
+    const SaveLocation::Outcome saved = m_saveLocation.save(Picture2->image());
+    const QString path = QDir::toNativeSeparators(saved.path);
+    if (!saved.error.isEmpty())
+        showErrorMessage(this, QStringLiteral("保存失败\n%1\n%2").arg(path, saved.error));
+    else if (saved.announce)
+        showMessage(this, QStringLiteral("m.BMP 已保存到\n%1").arg(path), QString::fromLatin1(Caption));
 }
 
 void Form1::Command2_Click()
@@ -249,7 +254,12 @@ void Form1::Form_QueryUnload(QCloseEvent *event)
 
 void Form1::setSaveFolder(const QString &folder)
 {
-    m_saveFolder = folder;
+    m_saveLocation.setProgramFolder(folder);
+}
+
+void Form1::setPicturesFolder(const QString &folder)
+{
+    m_saveLocation.setPicturesFolder(folder);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -3,6 +3,7 @@
 #include "engine/palette.h"
 #include "platform/eventpump.h"
 #include "ui/form1host.h"
+#include "ui/savelocation.h"
 
 #include <QString>
 #include <QWidget>
@@ -66,8 +67,10 @@ public:
     // Fills Palette. Runs once, from the constructor, before the window is
     // shown.
     void Form_Load();
-    // Save: writes the canvas as m.BMP in the save folder; a failure is
-    // reported in a message box and changes nothing.
+    // Save: writes the canvas as m.BMP in the save folder, or in the user's
+    // pictures folder when the save folder does not take it (the first save
+    // there says where it went); a failure of both is reported in a message
+    // box and changes nothing.
     void Command1_Click();
     // Generate: one mosaic generation run.
     void Command2_Click();
@@ -82,7 +85,11 @@ public:
 
     // Where Save writes m.BMP: the program's folder unless set otherwise.
     void setSaveFolder(const QString &folder);
-    QString saveFolder() const { return m_saveFolder; }
+    QString saveFolder() const { return m_saveLocation.programFolder(); }
+    // Where it goes when the save folder fails: the user's pictures folder
+    // unless set otherwise.
+    void setPicturesFolder(const QString &folder);
+    QString picturesFolder() const { return m_saveLocation.picturesFolder(); }
 
     bool isClosed() const { return m_closed; }
 
@@ -97,7 +104,7 @@ private:
 
     EventPump m_pump;
     Form1Host m_host;
-    QString m_saveFolder;
+    SaveLocation m_saveLocation;
     bool m_closed = false;
 };
 

@@ -1,5 +1,7 @@
 // Save: the canvas written as m.BMP in the save folder, whole or as far as
-// a run has drawn it, and failures that are reported and change nothing.
+// a run has drawn it; in the pictures folder when the save folder does not
+// take it, said once; and failures of both that are reported and change
+// nothing.
 
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
@@ -19,6 +21,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace tessaly;
 using namespace tessaly::test;
@@ -26,6 +29,9 @@ using namespace tessaly::test;
 namespace {
 
 const QString SavedName = QStringLiteral("m.BMP");
+// The stand-in for the user's pictures folder, inside the test's folder and
+// missing until a save makes it.
+const QString PicturesName = QStringLiteral("Pictures");
 
 // The saved file as a BMP decoder reads it; null when it is not one.
 QImage savedPicture(const QString &path)
@@ -71,20 +77,31 @@ public:
     Form1SaveTest() : FormTestFixture(FolderLifetime::EachTest) {}
 
 private slots:
+    void init();
     void saveBeforeGenerateWritesTheBlankCanvas();
     void saveAfterGenerateWritesTheMosaic();
     void anotherToolReadsTheSavedBitmap();
     void saveDuringARunWritesThePartDrawnSoFar();
     void secondSaveReplacesTheFirst();
     void saveFolderDefaultsToTheProgramsFolder();
+    void unusableSaveFolderSavesInPicturesSayingSoOnce_data();
+    void unusableSaveFolderSavesInPicturesSayingSoOnce();
     void failedSaveIsReportedAndChangesNothing_data();
     void failedSaveIsReportedAndChangesNothing();
     void fullDiskLeavesTheEarlierFileIntact();
 
 private:
     QString savedPath() const { return folder().filePath(SavedName); }
+    QString picturesPath() const { return folder().filePath(PicturesName + QLatin1Char('/') + SavedName); }
     void verifyOneFailureMessageFor(const QString &path) const;
+    void verifyOneSavedToMessageFor(const QString &path) const;
 };
+
+void Form1SaveTest::init()
+{
+    FormTestFixture::init();
+    m_form->setPicturesFolder(folder().filePath(PicturesName));
+}
 
 void Form1SaveTest::verifyOneFailureMessageFor(const QString &path) const
 {
@@ -99,6 +116,15 @@ void Form1SaveTest::verifyOneFailureMessageFor(const QString &path) const
     QVERIFY2(!lines[2].trimmed().isEmpty(), "no reason given");
 }
 
+void Form1SaveTest::verifyOneSavedToMessageFor(const QString &path) const
+{
+    QCOMPARE(m_watcher->boxes().size(), 1);
+    const ModalWatcher::Box &box = m_watcher->boxes().front();
+    QCOMPARE(box.title, QStringLiteral("Tessaly V0.2"));
+    QCOMPARE(box.buttonCount, 1);
+    QCOMPARE(box.text, QStringLiteral("m.BMP 已保存到\n") + QDir::toNativeSeparators(path));
+}
+
 void Form1SaveTest::saveBeforeGenerateWritesTheBlankCanvas()
 {
     QTest::mouseClick(m_form->Command1, Qt::LeftButton);
@@ -107,6 +133,7 @@ void Form1SaveTest::saveBeforeGenerateWritesTheBlankCanvas()
     const QImage saved = savedPicture(savedPath());
     QCOMPARE(saved.size(), QSize(CanvasSide, CanvasSide));
     QVERIFY(isFilledWith(saved, m_form->Picture2->backColor()));
+    QVERIFY2(!QFileInfo::exists(folder().filePath(PicturesName)), "the pictures folder was touched");
 }
 
 void Form1SaveTest::saveAfterGenerateWritesTheMosaic()
@@ -195,29 +222,90 @@ void Form1SaveTest::saveFolderDefaultsToTheProgramsFolder()
     const Form1 fresh;
     QCOMPARE(QDir(fresh.saveFolder()).canonicalPath(),
              QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+    QCOMPARE(fresh.picturesFolder(), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+}
+
+void Form1SaveTest::unusableSaveFolderSavesInPicturesSayingSoOnce_data()
+{
+    QTest::addColumn<QString>("saveFolder");
+    QTest::addColumn<QString>("blockingDirectory"); // m.BMP as a folder, or empty
+    QTest::addColumn<bool>("readOnly");              // the save folder made read-only
+    QTest::addColumn<bool>("earlierFileInPictures");
+
+    // Root writes into read-only folders, and the tests may run as root; a
+    // folder under a regular file cannot be written by anyone.
+    QTest::newRow("folder under a regular file") << QStringLiteral("plain-file/sub") << QString() << false << false;
+    QTest::newRow("folder that does not exist") << QStringLiteral("missing/deeper") << QString() << false << false;
+    QTest::newRow("m.BMP is a folder") << QString() << SavedName << false << false;
+    QTest::newRow("earlier m.BMP in pictures") << QStringLiteral("plain-file/sub") << QString() << false << true;
+    if (geteuid() != 0)
+        QTest::newRow("read-only folder") << QStringLiteral("read-only") << QString() << true << false;
+}
+
+void Form1SaveTest::unusableSaveFolderSavesInPicturesSayingSoOnce()
+{
+    QFETCH(QString, saveFolder);
+    QFETCH(QString, blockingDirectory);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, earlierFileInPictures);
+
+    writeFile(folder(), QStringLiteral("plain-file"), "a file, not a folder");
+    const QString programFolder = saveFolder.isEmpty() ? folder().path() : folder().filePath(saveFolder);
+    m_form->setSaveFolder(programFolder);
+    if (readOnly) {
+        QVERIFY(QDir().mkdir(programFolder));
+        QVERIFY(QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    if (!blockingDirectory.isEmpty())
+        QVERIFY(QDir(folder().path()).mkdir(blockingDirectory));
+    if (earlierFileInPictures) {
+        QVERIFY(QDir(folder().path()).mkdir(PicturesName));
+        writeFile(folder(), PicturesName + QLatin1Char('/') + SavedName, "an earlier file");
+    }
+
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton); // the blank canvas
+    verifyOneSavedToMessageFor(picturesPath());
+    QCOMPARE(firstDifference(savedPicture(picturesPath()), m_form->Picture2->image()), QString());
+
+    m_watcher->clear();
+    QTest::mouseClick(m_form->Command2, Qt::LeftButton);
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+    QVERIFY2(m_watcher->boxes().isEmpty(), "the second save into the pictures folder spoke");
+    QCOMPARE(firstDifference(savedPicture(picturesPath()), m_form->Picture2->image()), QString());
+    QCOMPARE(QDir(folder().filePath(PicturesName)).entryList(QDir::Files | QDir::Hidden), QStringList{SavedName});
+    QVERIFY(!QFileInfo(QDir(programFolder).filePath(SavedName)).isFile());
+    QVERIFY(!m_form->isClosed());
 }
 
 void Form1SaveTest::failedSaveIsReportedAndChangesNothing_data()
 {
     QTest::addColumn<QString>("saveFolder");
     QTest::addColumn<QString>("blockingDirectory"); // m.BMP as a folder, or empty
+    QTest::addColumn<QString>("picturesFolder");
 
-    QTest::newRow("folder under a regular file") << QStringLiteral("plain-file/sub") << QString();
-    QTest::newRow("folder that does not exist") << QStringLiteral("missing/deeper") << QString();
-    QTest::newRow("m.BMP is a folder") << QString() << SavedName;
+    const QString underAFile = QStringLiteral("plain-file/Pictures");
+    QTest::newRow("folder under a regular file") << QStringLiteral("plain-file/sub") << QString() << underAFile;
+    QTest::newRow("folder that does not exist") << QStringLiteral("missing/deeper") << QString() << underAFile;
+    QTest::newRow("m.BMP is a folder") << QString() << SavedName << underAFile;
+    // Both folders hold a folder named m.BMP.
+    QTest::newRow("m.BMP is a folder in both") << QStringLiteral("sub") << QStringLiteral("sub/m.BMP")
+                                               << QStringLiteral("sub");
 }
 
 void Form1SaveTest::failedSaveIsReportedAndChangesNothing()
 {
     QFETCH(QString, saveFolder);
     QFETCH(QString, blockingDirectory);
+    QFETCH(QString, picturesFolder);
 
     writeFile(folder(), QStringLiteral("plain-file"), "a file, not a folder");
     const QString failingFolder = saveFolder.isEmpty() ? folder().path() : folder().filePath(saveFolder);
     m_form->setSaveFolder(failingFolder);
+    const QString failingPictures = folder().filePath(picturesFolder);
+    m_form->setPicturesFolder(failingPictures);
     QString keptInside;
     if (!blockingDirectory.isEmpty()) {
-        QVERIFY(QDir(folder().path()).mkdir(blockingDirectory));
+        QVERIFY(QDir(folder().path()).mkpath(blockingDirectory));
         keptInside = folder().filePath(blockingDirectory + QStringLiteral("/kept.txt"));
         QFile kept(keptInside);
         QVERIFY(kept.open(QIODevice::WriteOnly));
@@ -228,7 +316,8 @@ void Form1SaveTest::failedSaveIsReportedAndChangesNothing()
 
     QTest::mouseClick(m_form->Command1, Qt::LeftButton);
 
-    verifyOneFailureMessageFor(QDir(failingFolder).filePath(SavedName));
+    // The message names the pictures folder, tried last.
+    verifyOneFailureMessageFor(QDir(failingPictures).filePath(SavedName));
     QCOMPARE(m_form->Picture2->image(), canvas);
     QVERIFY(m_form->isVisible());
     QVERIFY(!m_form->isClosed());
@@ -251,6 +340,8 @@ void Form1SaveTest::fullDiskLeavesTheEarlierFileIntact()
     QTest::mouseClick(m_form->Command1, Qt::LeftButton); // the blank canvas
     const QByteArray earlier = fileBytes(savedPath());
     QVERIFY(earlier.size() > 4096);
+    QVERIFY(QDir(folder().path()).mkdir(PicturesName));
+    writeFile(folder(), PicturesName + QLatin1Char('/') + SavedName, earlier);
     QTest::mouseClick(m_form->Command2, Qt::LeftButton);
 
     {
@@ -258,9 +349,12 @@ void Form1SaveTest::fullDiskLeavesTheEarlierFileIntact()
         QTest::mouseClick(m_form->Command1, Qt::LeftButton);
     }
 
-    verifyOneFailureMessageFor(savedPath());
+    // Both places were tried; the message names the last.
+    verifyOneFailureMessageFor(picturesPath());
     QCOMPARE(fileBytes(savedPath()), earlier);
+    QCOMPARE(fileBytes(picturesPath()), earlier);
     QCOMPARE(QDir(folder().path()).entryList(QDir::Files | QDir::Hidden), QStringList{SavedName});
+    QCOMPARE(QDir(folder().filePath(PicturesName)).entryList(QDir::Files | QDir::Hidden), QStringList{SavedName});
     QVERIFY(!m_form->isClosed());
 }
 
