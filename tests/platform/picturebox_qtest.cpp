@@ -1,4 +1,5 @@
 #include "platform/picturebox.h"
+#include "support/countingbox.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -11,6 +12,7 @@
 
 using tessaly::Color;
 using tessaly::PictureBox;
+using tessaly::test::CountingBox;
 using tessaly::rgbColor;
 
 namespace {
@@ -34,20 +36,6 @@ QImage filled(QSize size, QColor colour)
     image.fill(colour);
     return image;
 }
-
-// Counts its paints.
-class CountingBox : public PictureBox
-{
-public:
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        ++paints;
-        PictureBox::paintEvent(event);
-    }
-};
 
 } // namespace
 

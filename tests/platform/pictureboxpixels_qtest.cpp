@@ -1,31 +1,19 @@
 // Drawing on a picture box's pixels directly, as a generation run does.
 
 #include "platform/picturebox.h"
+#include "support/countingbox.h"
 
 #include <QTest>
 
 using tessaly::Color;
 using tessaly::PictureBox;
+using tessaly::test::CountingBox;
 using tessaly::rgbColor;
 
 namespace {
 
 const QColor Back(212, 208, 200);
 const Color Red = rgbColor(255, 0, 0);
-
-// Counts its paints.
-class CountingBox : public PictureBox
-{
-public:
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        ++paints;
-        PictureBox::paintEvent(event);
-    }
-};
 
 } // namespace
 
