@@ -15,7 +15,7 @@ constexpr qreal TitleHeight = 30;
 constexpr qreal EdgeNumbersRoom = 20; // left of and above the mosaic
 constexpr qreal LineHeight = 15;
 constexpr qreal FiguresHeight = 200;  // the tallest column of figures
-constexpr qreal KeyHeight = 140;
+constexpr qreal KeyHeight = 160; // the heading, two rows of marks and six lines of how-to text
 constexpr qreal ColumnGap = 14;
 
 QString count(std::int64_t value)
