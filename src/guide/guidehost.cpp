@@ -1,6 +1,6 @@
 #include "guide/guidehost.h"
 
-#include "platform/numbers.h"
+#include "platform/textbox.h"
 
 namespace tessaly {
 
@@ -9,12 +9,6 @@ namespace {
 // Yields between two looks at the interrupt: often enough to stop within a
 // few milliseconds, rarely enough to cost nothing per cell.
 constexpr unsigned YieldsPerLook = 1u << 16;
-
-double fieldNumber(const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return readNumber(std::string_view(utf8.constData(), std::size_t(utf8.size())));
-}
 
 } // namespace
 

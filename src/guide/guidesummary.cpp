@@ -8,7 +8,7 @@ namespace tessaly {
 
 namespace {
 
-QString grouped(std::int64_t number)
+QString count(std::int64_t number)
 {
     return QString::number(qlonglong(number));
 }
@@ -22,17 +22,17 @@ QString guideSummary(const GuideFigures &figures)
     QStringList stickers;
     for (int colour = 0; colour < cube::ColourCount; ++colour)
         stickers << QStringLiteral("%1 %2").arg(QLatin1String(cube::colourName(cube::Colour(colour))),
-                                                grouped(figures.stickers[std::size_t(colour)]));
+                                                count(figures.stickers[std::size_t(colour)]));
 
     QString summary;
     summary += QStringLiteral("Cells:       %1 x %2 = %3\n")
-                   .arg(figures.cellColumns).arg(figures.cellRows).arg(grouped(cells));
+                   .arg(figures.cellColumns).arg(figures.cellRows).arg(count(cells));
     summary += QStringLiteral("Cubes:       %1 x %2 = %3 (%4 full, %5 partial)\n")
                    .arg(figures.cubeColumns).arg(figures.cubeRows)
-                   .arg(grouped(cubes), grouped(figures.fullCubes), grouped(figures.partialCubes));
+                   .arg(count(cubes), count(figures.fullCubes), count(figures.partialCubes));
     summary += QStringLiteral("Stickers:    %1\n").arg(stickers.join(QStringLiteral(", ")));
     summary += QStringLiteral("Black cells: %1 in %2 cubes\n")
-                   .arg(grouped(figures.blackCells), grouped(figures.cubesWithBlack));
+                   .arg(count(figures.blackCells), count(figures.cubesWithBlack));
     return summary;
 }
 

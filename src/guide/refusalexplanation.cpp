@@ -2,6 +2,7 @@
 
 #include "engine/generationrun.h"
 #include "platform/numbers.h"
+#include "platform/textbox.h"
 
 #include <QStringList>
 
@@ -11,12 +12,6 @@ namespace {
 
 const char *const ToleranceColours[6] = {"orange", "yellow", "red", "green", "blue", "white"};
 
-double numberOf(const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return readNumber(std::string_view(utf8.constData(), std::size_t(utf8.size())));
-}
-
 QString shown(double value)
 {
     return QString::number(value, 'g', 12);
@@ -25,7 +20,7 @@ QString shown(double value)
 // Why a count cannot set a sampling step over a picture side; empty when it can.
 QString countProblem(const QString &what, const QString &text, int side)
 {
-    const double count = numberOf(text);
+    const double count = fieldNumber(text);
     const QString quoted = QStringLiteral("%1 \"%2\"").arg(what, text);
     if (count == 0)
         return QStringLiteral("%1 reads as 0").arg(quoted);
@@ -44,8 +39,8 @@ QString countProblem(const QString &what, const QString &text, int side)
 QStringList exceedingCounts(QSize picture, const GuideFields &fields)
 {
     QStringList found;
-    const double columns = numberOf(fields.columns);
-    const double rows = numberOf(fields.rows);
+    const double columns = fieldNumber(fields.columns);
+    const double rows = fieldNumber(fields.rows);
     if (toSingle(columns) > float(picture.width()))
         found << QStringLiteral("%1 columns > picture width %2").arg(shown(columns)).arg(picture.width());
     if (toSingle(rows) > float(picture.height()))
@@ -68,7 +63,7 @@ QStringList invalidTolerances(const GuideFields &fields)
 {
     QStringList found;
     for (std::size_t field = 0; field < fields.tolerances.size(); ++field) {
-        if (!toInt32(numberOf(fields.tolerances[field])))
+        if (!toInt32(fieldNumber(fields.tolerances[field])))
             found << QStringLiteral("%1 tolerance \"%2\" is outside the 32-bit range")
                          .arg(QLatin1String(ToleranceColours[field]), fields.tolerances[field]);
     }

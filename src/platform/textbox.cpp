@@ -6,22 +6,18 @@
 
 namespace tessaly {
 
-namespace {
-
-double numberOf(const QString &text)
+double fieldNumber(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
     return readNumber(std::string_view(utf8.constData(), size_t(utf8.size())));
 }
 
-} // namespace
-
 TextBox::TextBox(const QString &text, QWidget *parent)
     : QLineEdit(text, parent)
-    , m_number(numberOf(text))
+    , m_number(fieldNumber(text))
 {
     connect(this, &QLineEdit::textChanged, this, [this](const QString &newText) {
-        m_number = numberOf(newText);
+        m_number = fieldNumber(newText);
     });
 }
 
