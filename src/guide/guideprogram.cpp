@@ -73,7 +73,7 @@ int GuideProgram::runGuide(const GuideOptions &options)
         if (!path.isEmpty()) {
             output.file = std::make_unique<QSaveFile>(path);
             if (!output.file->open(QIODevice::WriteOnly))
-                return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(path), output.file->errorString()));
+                return failWriting(path, output.file->errorString());
         }
         outputs.push_back(std::move(output));
     }
@@ -87,12 +87,12 @@ int GuideProgram::runGuide(const GuideOptions &options)
     if (picture.image.isNull())
         return fail(QStringLiteral("cannot use the picture \"%1\": %2").arg(native(options.picturePath), picture.error));
     if (interrupted())
-        return fail(QStringLiteral("interrupted; no file written"), Interrupted);
+        return failInterrupted();
 
     progress.start(QStringLiteral("Making the mosaic"));
     const GuideMosaic mosaic = makeGuideMosaic(picture.image, options.fields, m_environment.interrupted);
     if (mosaic.interrupted)
-        return fail(QStringLiteral("interrupted; no file written"), Interrupted);
+        return failInterrupted();
     if (mosaic.refusal)
         return fail(*mosaic.refusal);
 
@@ -106,19 +106,19 @@ int GuideProgram::runGuide(const GuideOptions &options)
             return !interrupted();
         });
         if (!solved)
-            return fail(QStringLiteral("interrupted; no file written"), Interrupted);
+            return failInterrupted();
     }
 
     if (bmp.file) {
         const QString reason = writePictureAsBmp(mosaic.canvas, *bmp.file);
         if (!reason.isEmpty())
-            return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(bmp.path), reason));
+            return failWriting(bmp.path, reason);
     }
     if (csv.file) {
         progress.start(QStringLiteral("Writing the CSV"));
         const QString reason = writeCsvGuide(guide, *csv.file);
         if (!reason.isEmpty())
-            return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(csv.path), reason));
+            return failWriting(csv.path, reason);
     }
     if (pdf.file) {
         progress.start(QStringLiteral("Writing the PDF"));
@@ -127,15 +127,15 @@ int GuideProgram::runGuide(const GuideOptions &options)
             return !interrupted();
         });
         if (interrupted())
-            return fail(QStringLiteral("interrupted; no file written"), Interrupted);
+            return failInterrupted();
         if (!reason.isEmpty())
-            return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(pdf.path), reason));
+            return failWriting(pdf.path, reason);
     }
     progress.finish();
 
     for (PendingOutput &output : outputs) {
         if (output.file && !output.file->commit())
-            return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(output.path), output.file->errorString()));
+            return failWriting(output.path, output.file->errorString());
     }
     if (!options.writesFiles())
         m_out << guideSummary(guide.figures) << Qt::flush;
@@ -157,6 +157,16 @@ int GuideProgram::fail(const QString &message, int status)
 {
     m_err << "tessaly-guide: " << message << '\n' << Qt::flush;
     return status;
+}
+
+int GuideProgram::failWriting(const QString &path, const QString &reason)
+{
+    return fail(QStringLiteral("cannot write \"%1\": %2").arg(native(path), reason));
+}
+
+int GuideProgram::failInterrupted()
+{
+    return fail(QStringLiteral("interrupted; no file written"), Interrupted);
 }
 
 bool GuideProgram::interrupted() const

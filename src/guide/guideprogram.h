@@ -41,6 +41,8 @@ private:
     int runGuide(const GuideOptions &options);
     int runFace(const GuideOptions &options);
     int fail(const QString &message, int status = Failure);
+    int failWriting(const QString &path, const QString &reason);
+    int failInterrupted();
     bool interrupted() const;
 
     QTextStream &m_out;
