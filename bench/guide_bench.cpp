@@ -20,7 +20,7 @@
 #include "guide/pdfguidewriter.h"
 #include "support/huegradient.h"
 #include "tessalyresources.h"
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 
 #include <QApplication>
 #include <QBuffer>

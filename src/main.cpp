@@ -1,4 +1,4 @@
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 #include "ui/form1.h"
 
 #include <QApplication>

@@ -3,19 +3,19 @@
 #include "engine/generationrun.h"
 #include "guide/guidehost.h"
 #include "guide/refusalexplanation.h"
+#include "platform/applicationlook.h"
+#include "platform/canvasside.h"
 #include "platform/picturebox.h"
 #include "platform/picturefile.h"
 #include "tessalyresources.h"
-#include "ui/applicationlook.h"
-#include "ui/form1.h"
 
 namespace tessaly {
 
 namespace {
 
 // The interior of the window's canvas Picture2.
-constexpr QSize CanvasInterior(Form1::CanvasSide - 2 * PictureBox::BorderWidth,
-                               Form1::CanvasSide - 2 * PictureBox::BorderWidth);
+constexpr QSize CanvasInterior(WindowCanvasSide - 2 * PictureBox::BorderWidth,
+                               WindowCanvasSide - 2 * PictureBox::BorderWidth);
 
 } // namespace
 

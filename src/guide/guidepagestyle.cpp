@@ -1,6 +1,6 @@
 #include "guide/guidepagestyle.h"
 
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 
 #include <QFontDatabase>
 #include <QPainter>

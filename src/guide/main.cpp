@@ -1,5 +1,5 @@
 #include "guide/guideprogram.h"
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/color.h"
+#include "platform/color.h"
 #include "platform/boxraster.h"
 #include "platform/pixelview.h"
 

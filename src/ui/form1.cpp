@@ -6,7 +6,7 @@
 #include "platform/picturefile.h"
 #include "platform/textbox.h"
 #include "tessalyresources.h"
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 #include "ui/droppedfile.h"
 #include "ui/errormessage.h"
 #include "ui/windowsizerule.h"

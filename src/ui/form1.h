@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/palette.h"
+#include "platform/canvasside.h"
 #include "platform/eventpump.h"
 #include "ui/form1host.h"
 #include "ui/savelocation.h"
@@ -42,7 +43,7 @@ public:
     ~Form1() override;
 
     // Outer side of the square canvas Picture2, its border included.
-    static constexpr int CanvasSide = 441;
+    static constexpr int CanvasSide = WindowCanvasSide;
 
     // The controls, owned by the window. Text3 is addressed by colour index:
     // 0 orange, 1 yellow, 2 red, 3 green, 4 blue, 5 white.

@@ -4,7 +4,7 @@
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "support/guiderunner.h"
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 #include "ui/form1.h"
 
 #include <QApplication>

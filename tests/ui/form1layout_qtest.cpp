@@ -5,7 +5,7 @@
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "tessalyresources.h"
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 #include "ui/form1.h"
 #include "ui/support/formtestfixture.h"
 #include "ui/support/modalwatcher.h"

@@ -1,6 +1,6 @@
 #include "ui/support/windowtesting.h"
 
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 #include "ui/form1.h"
 
 #include <QApplication>

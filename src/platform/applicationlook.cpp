@@ -1,4 +1,4 @@
-#include "ui/applicationlook.h"
+#include "platform/applicationlook.h"
 
 #include <QApplication>
 #include <QFont>
