@@ -22,6 +22,8 @@ void convertToSrgb(QImage &image)
 // halfway between two bytes, as 255 is odd.
 std::uint8_t overWhite(int channel, int alpha)
 {
+    if (alpha == 255)
+        return std::uint8_t(channel);
     return std::uint8_t((channel * alpha + 255 * (255 - alpha) + 127) / 255);
 }
 
