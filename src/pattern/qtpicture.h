@@ -1,6 +1,7 @@
 #pragma once
 
 // The pattern layer's one Qt edge: the rest of its headers are plain C++.
+// Its users link Qt6::Gui themselves.
 
 #include "pattern/picture.h"
 
