@@ -108,10 +108,9 @@ std::string lineError(int number, std::string_view line, std::string_view proble
     return "line " + std::to_string(number) + ": " + quoted(line) + ": " + std::string(problem);
 }
 
-std::string tooFewColours(std::size_t count)
+std::string colourCount(std::size_t count)
 {
-    return "the palette has " + std::to_string(count) + (count == 1 ? " colour" : " colours")
-         + "; it needs at least two";
+    return std::to_string(count) + (count == 1 ? " colour" : " colours");
 }
 
 } // namespace
@@ -191,7 +190,7 @@ PaletteReading parsePalette(std::string_view text)
     }
 
     if (palette.colours.size() < 2)
-        return refusal(tooFewColours(palette.colours.size()));
+        return refusal("the palette has " + colourCount(palette.colours.size()) + "; it needs at least two");
     sortByStickers(palette.colours);
     return {std::move(palette), {}};
 }
@@ -214,9 +213,7 @@ PaletteReading restrictPalette(const StickerPalette &palette, std::string_view l
         restricted.colours.push_back(*colour);
     }
     if (restricted.colours.size() < 2)
-        return refusal(named + ": " + std::to_string(restricted.colours.size())
-                       + (restricted.colours.size() == 1 ? " colour" : " colours")
-                       + " named; at least two are needed");
+        return refusal(named + ": " + colourCount(restricted.colours.size()) + " named; at least two are needed");
     sortByStickers(restricted.colours);
     return {std::move(restricted), {}};
 }
