@@ -115,6 +115,10 @@ std::string checkCrop(const CropRect &crop, int pictureWidth, int pictureHeight)
 
 WallSize wallForCubes(long long cubes, double aspect)
 {
+    // Out of its range, the search would never end.
+    cubes = std::max(cubes, 1LL);
+    if (!std::isfinite(aspect) || aspect <= 0)
+        aspect = 1;
     if (aspect >= 1)
         return wideWallForCubes(cubes, aspect);
     const WallSize tall = wideWallForCubes(cubes, 1 / aspect);

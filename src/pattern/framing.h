@@ -36,8 +36,8 @@ std::string checkCrop(const CropRect &crop, int pictureWidth, int pictureHeight)
 // way to the other; of walls within 1e-9 of that, the one with the number
 // of cubes nearest the request, then the one longer along the picture's
 // longer side (wider for a square). A very wide or tall aspect thus gives a
-// single row or column of the requested length. Needs cubes >= 1 and a
-// finite aspect > 0.
+// single row or column of the requested length. Fewer than 1 cube counts
+// as 1, and an aspect that is not a finite number above 0 as 1.
 WallSize wallForCubes(long long cubes, double aspect);
 
 } // namespace tessaly::pattern

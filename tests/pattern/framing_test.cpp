@@ -171,7 +171,9 @@ INSTANTIATE_TEST_SUITE_P(Table, WallForCubesTest,
                                            CubesCase{"Tall", 100, 0.1, {3, 33}},
                                            CubesCase{"VeryWide", 10, 100.0, {10, 1}},
                                            CubesCase{"VeryTall", 10, 0.01, {1, 10}},
-                                           CubesCase{"Panorama", 300, 1000.0, {300, 1}}),
+                                           CubesCase{"Panorama", 300, 1000.0, {300, 1}},
+                                           CubesCase{"NoCubes", 0, 2.0, {1, 1}},
+                                           CubesCase{"NoAspect", 4, 0.0, {2, 2}}),
                          [](const ::testing::TestParamInfo<CubesCase> &info) { return info.param.name; });
 
 double misfit(WallSize wall, long long cubes, double aspect)
