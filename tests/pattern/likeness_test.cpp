@@ -47,7 +47,7 @@ TEST(LikenessTest, BlurHidesAFineCheckerThatEveryCellGetsWrong)
 {
     // A fine checker of white and blue against their even mixture: every
     // cell far off, the whole barely noticeably so from afar. The figures
-    // are the reference script's for these grids.
+    // are those the score's Python reference implementation gives.
     std::vector<std::string> rows;
     for (int y = 0; y < 12; ++y)
         rows.push_back(y % 2 ? "BWBWBWBWBWBW" : "WBWBWBWBWBWB");

@@ -1,5 +1,5 @@
-// The likeness score on the reference's own cases: small pictures, a sticker
-// grid for each, and the scores the reference computes for them.
+// The likeness score on the cases of its Python reference implementation:
+// small pictures, a sticker grid for each, and the scores it computes.
 
 #include "pattern/arearesample.h"
 #include "pattern/likeness.h"
