@@ -2,10 +2,14 @@
 
 namespace tessaly::pattern {
 
-// A region of a picture in picture pixels, maybe fractional; any part outside the picture counts as white.
+// The part of a picture a pattern is made from, in picture pixels (possibly
+// fractional); it may reach outside the picture, where it counts as white.
 struct SourceRegion
 {
-    double x, y, width, height;
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
 };
 
 } // namespace tessaly::pattern
