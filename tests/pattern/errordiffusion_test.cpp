@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 namespace tessaly::pattern {
 namespace {
@@ -60,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(Mixes, DiffusionMixTest,
                                          MixCase{"FloydSteinberg", floydSteinberg, White, Yellow, 0.9},
                                          MixCase{"Atkinson", atkinson, White, Yellow, 0.5},
                                          MixCase{"Atkinson", atkinson, Blue, Green, 0.5},
-                                         MixCase{"Atkinson", atkinson, {0x60, 0x60, 0x60}, {0xA0, 0xA0, 0xA0}, 0.5}));
+                                         MixCase{"Atkinson", atkinson, {0x60, 0x60, 0x60}, {0xA0, 0xA0, 0xA0}, 0.5}),
+                         [](const testing::TestParamInfo<MixCase> &info) {
+                             return info.param.kernel + std::to_string(info.index);
+                         });
 
 TEST(DiffusionTest, AtkinsonKeepsAnAreaNearAColourClean)
 {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <random>
 
 namespace tessaly::pattern {
@@ -14,6 +15,12 @@ struct PublishedPair
     Lab other;
     double difference;
 };
+
+void PrintTo(const PublishedPair &pair, std::ostream *out)
+{
+    *out << "(" << pair.one.l << ", " << pair.one.a << ", " << pair.one.b << ") / (" << pair.other.l << ", "
+         << pair.other.a << ", " << pair.other.b << ")";
+}
 
 class PublishedCiede2000Test : public testing::TestWithParam<PublishedPair> {};
 

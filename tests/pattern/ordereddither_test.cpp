@@ -44,20 +44,5 @@ TEST_P(OrderedGreyTest, MixesToTheGreysLightness)
 
 INSTANTIATE_TEST_SUITE_P(Greys, OrderedGreyTest, testing::Values(25.0, 40.0, 50.0, 60.0, 75.0, 90.0));
 
-TEST(OrderedDitherTest, MixesEveryCellBetweenTwoColoursTheSameWay)
-{
-    // The pattern of a flat area depends only on where a cell is in its tile.
-    const StickerPalette palette = paletteOf({{Sticker::Red, {0xB7, 0x12, 0x34}}, {Sticker::Orange, {0xFF, 0x58, 0x00}}});
-    const LinearGrid target(24, 16, test::linearMix({0xB7, 0x12, 0x34}, {0xFF, 0x58, 0x00}, 0.5));
-    const StickerGrid stickers = orderedDither(target, palette);
-    const auto reds = std::count(stickers.values().begin(), stickers.values().end(), Sticker::Red);
-    EXPECT_GT(reds, 0);
-    EXPECT_LT(reds, 24 * 16);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 24; ++x)
-            ASSERT_EQ(stickers.at(x, y), stickers.at(x % 8, y % 8));
-    }
-}
-
 } // namespace
 } // namespace tessaly::pattern

@@ -12,18 +12,6 @@ namespace {
 using test::cubePalette;
 using test::paletteOf;
 
-TEST(PaletteLabTest, KeepsThePalettesOrderStickersAndColours)
-{
-    const PaletteLab lab(cubePalette());
-    ASSERT_EQ(lab.size(), 6);
-    EXPECT_EQ(lab.entry(2).sticker, Sticker::Red);
-    // #FFFFFF is linear 1 and L* 100; #FF5800 has red 1 and blue 0.
-    EXPECT_NEAR(lab.entry(0).lab.l, 100.0, 0.01);
-    EXPECT_NEAR(lab.entry(0).linear.g, 1.0f, 1e-6f);
-    EXPECT_NEAR(lab.entry(3).linear.r, 1.0f, 1e-6f);
-    EXPECT_NEAR(lab.entry(3).linear.b, 0.0f, 1e-6f);
-}
-
 TEST(PaletteLabTest, NearestIsTheSmallestCiede2000Distance)
 {
     const PaletteLab lab(paletteOf({{Sticker::White, {0xFF, 0xFF, 0xFF}},
