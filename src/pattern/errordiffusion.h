@@ -21,8 +21,10 @@ namespace tessaly::pattern {
 StickerGrid floydSteinberg(const LinearGrid &target, const StickerPalette &palette);
 
 // Atkinson: 1/8 of the error to each of two cells ahead, three below and one
-// two rows down; the other 1/4 is dropped, which keeps flat areas near a
-// palette colour clean and shifts colours near the palette's extremes to them.
+// two rows down. The other 1/4 is dropped: flat areas near a palette colour
+// stay clean, but a mix of two colours far apart drifts towards the one
+// nearer by CIEDE2000 (halfway between near black and white, linear 0.5,
+// comes out about 0.6).
 StickerGrid atkinson(const LinearGrid &target, const StickerPalette &palette);
 
 } // namespace tessaly::pattern
