@@ -90,10 +90,10 @@ void drawStickers(FigureColumn &column, const GuidePageContext &context)
     column.heading(QStringLiteral("贴纸 Stickers"));
     for (int index = 0; index < cube::ColourCount; ++index) {
         const auto colour = cube::Colour(index);
-        const QColor fill = cubeColourFill(colour);
+        const QColor fill = context.fills.of(colour);
         column.row(cubeColourName(colour), count(figures.stickers[std::size_t(index)]), &fill);
     }
-    const QColor black = faceMarkFill(FaceMark::Black);
+    const QColor black = context.fills.of(FaceMark::Black);
     column.row(QStringLiteral("黑 Black: 任意 any"), count(figures.blackCells), &black);
 }
 
@@ -133,7 +133,7 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
     const qreal top = area.top() + LineHeight + 6;
     for (int index = 0; index < 8; ++index) {
         const QPointF at(area.left() + (index % 4) * entryWidth, top + (index / 4) * (sticker + 6));
-        drawSticker(painter, QRectF(at, QSizeF(sticker, sticker)), marks[index], context.fonts, 9);
+        drawSticker(painter, QRectF(at, QSizeF(sticker, sticker)), marks[index], context.fills, context.fonts, 9);
         painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(at.x() + sticker + 5, at.y(), entryWidth - sticker - 8, sticker),
