@@ -65,7 +65,7 @@ QImage flattened(const QImage &image, QColor backColor)
 
 } // namespace
 
-LoadedPicture loadPicture(const QString &path, QColor backColor)
+LoadedPicture decodePicture(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -94,7 +94,15 @@ LoadedPicture loadPicture(const QString &path, QColor backColor)
         return readerFailure(reader);
     if (pixelCount(image.size()) > MaxPicturePixels)
         return failure(tooLargeReason(image.size()));
-    return {flattened(image, backColor), QString()};
+    return {image, QString()};
+}
+
+LoadedPicture loadPicture(const QString &path, QColor backColor)
+{
+    LoadedPicture decoded = decodePicture(path);
+    if (!decoded.image.isNull())
+        decoded.image = flattened(decoded.image, backColor);
+    return decoded;
 }
 
 QString writePictureAsBmp(const QImage &image, QIODevice &device)

@@ -14,13 +14,19 @@ constexpr qint64 MaxPicturePixels = 128'000'000;
 
 struct LoadedPicture
 {
-    QImage image;   // Format_RGB32; null on failure
+    QImage image;   // null on failure; Format_RGB32 from loadPicture
     QString error;  // why it failed; empty on success
 };
 
-// Loads the picture file at path in any format Qt's image plugins read.
-// A JPEG's EXIF orientation is applied; the first frame of an animation is
-// taken; transparent pixels are composited over backColor, so the result is
+// Decodes the picture file at path in any format Qt's image plugins read,
+// as it is stored: the first frame of an animation, a JPEG's EXIF
+// orientation applied, in the pixel format its plugin gives, alpha channel
+// and colour space kept. A picture of more than MaxPicturePixels is refused,
+// from its header alone where the format tells its size there. Never throws.
+LoadedPicture decodePicture(const QString &path);
+
+// Loads the picture file at path as decodePicture does, then composites
+// transparent pixels over backColor into Format_RGB32, so the result is
 // exactly what a picture box shows. Never throws.
 LoadedPicture loadPicture(const QString &path, QColor backColor);
 
