@@ -3,6 +3,7 @@
 #include "guide/guidepagecontext.h"
 #include "guide/guidepageframe.h"
 #include "guide/guidepagemosaic.h"
+#include "guide/guidepagephoto.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -158,8 +159,9 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
 QRectF overviewMosaicRect(const GuidePageContext &context)
 {
     const QRectF body = context.layout.body;
-    const qreal mosaicHeight = body.height() - TitleHeight - EdgeNumbersRoom - FiguresHeight - KeyHeight;
-    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + EdgeNumbersRoom / 2,
+    const qreal photoBand = photoBandHeight(context);
+    const qreal mosaicHeight = body.height() - TitleHeight - photoBand - EdgeNumbersRoom - FiguresHeight - KeyHeight;
+    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + photoBand + EdgeNumbersRoom / 2,
                             body.width() - EdgeNumbersRoom, mosaicHeight);
     return mosaicRect(context.guide, mosaicArea);
 }
@@ -174,6 +176,8 @@ void drawOverviewPage(QPainter &painter, const GuidePageContext &context)
     painter.setPen(Qt::black);
     painter.drawText(QRectF(body.topLeft(), QSizeF(body.width(), TitleHeight)), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("总览 Overview"));
+    drawPhotoBand(painter, context,
+                  QRectF(body.left(), body.top() + TitleHeight, body.width(), photoBandHeight(context)));
 
     const QRectF mosaic = overviewMosaicRect(context);
     drawMosaic(painter, context, mosaic);
