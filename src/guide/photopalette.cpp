@@ -23,7 +23,7 @@ pattern::PaletteReading readPaletteFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, file.errorString().toStdString()};
     if (file.size() > MaxPaletteFileBytes)
-        return {std::nullopt, QStringLiteral("larger than %1 bytes: not a palette").arg(MaxPaletteFileBytes).toStdString()};
+        return {std::nullopt, "larger than " + std::to_string(MaxPaletteFileBytes) + " bytes: not a palette"};
     const QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {std::nullopt, file.errorString().toStdString()};

@@ -79,7 +79,8 @@ void PhotoPdfTest::blockPageDrawsThePaletteColours()
             const qreal sticker = face.width() / 3;
             for (int place = 0; place < 9; ++place) {
                 // Left of the sticker's letter.
-                const QPointF clear(face.left() + (place % 3 + 0.22) * sticker, face.top() + (place / 3 + 0.5) * sticker);
+                const QPointF clear(face.left() + (place % 3 + 0.22) * sticker,
+                                    face.top() + (place / 3 + 0.5) * sticker);
                 QCOMPARE(page.pixelColor(pixelAt(clear)),
                          expectedFill(3 * (column - 1) + place % 3, 3 * (row - 1) + place / 3));
             }

@@ -2,10 +2,16 @@
 // seams, and the scale cut down for a wall too large for one picture.
 
 #include "guide/wallpreview.h"
+#include "support/guiderunner.h"
+#include "support/photofiles.h"
+
+#include <QImageReader>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tessaly;
 using pattern::Sticker;
+using namespace tessaly::test;
 
 namespace {
 
@@ -49,6 +55,8 @@ private slots:
     void drawsStickersOnCubeBodies();
     void cutsTheScaleToStayUnder16384Pixels_data();
     void cutsTheScaleToStayUnder16384Pixels();
+    void programSaysWhenItCutsTheScale_data();
+    void programSaysWhenItCutsTheScale();
 };
 
 void WallPreviewTest::drawsStickersOnCubeBodies_data()
@@ -124,6 +132,44 @@ void WallPreviewTest::cutsTheScaleToStayUnder16384Pixels()
         return; // not worth drawing
     const QImage preview = renderWallPreview(grid, testPalette(), asked);
     QCOMPARE(preview.size(), stickers * drawn);
+}
+
+void WallPreviewTest::programSaysWhenItCutsTheScale_data()
+{
+    QTest::addColumn<int>("cubes");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("note");
+    const QString cut = QStringLiteral("the preview has 2 pixels a sticker, not 8, to stay under 16384 pixels a side");
+    QTest::newRow("small wall, default scale") << 2 << QStringList() << QSize(48, 24) << QString();
+    QTest::newRow("small wall, scale 3") << 2 << QStringList{"--preview-scale", "3"} << QSize(18, 9) << QString();
+    QTest::newRow("wide wall") << 2000 << QStringList() << QSize(12000, 6) << cut;
+    QTest::newRow("wide wall, quiet") << 2000 << QStringList{"-q"} << QSize(12000, 6) << QString();
+}
+
+void WallPreviewTest::programSaysWhenItCutsTheScale()
+{
+    QFETCH(int, cubes);
+    QFETCH(QStringList, options);
+    QFETCH(QSize, size);
+    QFETCH(QString, note);
+    QTemporaryDir folder;
+    const QString map = folder.filePath(QStringLiteral("map.png"));
+    QVERIFY(stickerMapPicture(QStringList(3, QString(3 * cubes, QLatin1Char('O')))).save(map));
+    const QString previewPath = folder.filePath(QStringLiteral("wall.png"));
+
+    const GuideResult result = runGuide(QStringList{"--method", "exact", "--preview", previewPath, map} + options);
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.err.contains(QStringLiteral("preview has")), !note.isEmpty());
+    if (!note.isEmpty())
+        QVERIFY2(result.err.contains(note), qPrintable(result.err));
+    QImageReader reader(previewPath);
+    QCOMPARE(reader.format(), QByteArray("png"));
+    const QImage preview = reader.read();
+    QCOMPARE(preview.size(), size);
+    // The middle of a sticker, orange as the standard palette has it.
+    const int scale = size.height() / 3;
+    QCOMPARE(preview.pixelColor(scale + scale / 2, scale + scale / 2), QColor(StandardPaletteHex[3]));
 }
 
 QTEST_MAIN(WallPreviewTest)
