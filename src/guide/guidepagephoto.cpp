@@ -15,19 +15,11 @@ constexpr qreal LineHeight = 15;
 constexpr qreal SwatchSize = 9;
 constexpr qreal EntryGap = 14;
 
-// "label value" runs along one line, the labels grey, the values black.
-void drawFactsLine(QPainter &painter, const GuidePageContext &context, const QRectF &line, const PhotoFacts &facts)
-{
-    QList<std::pair<QString, QString>> entries;
-    entries.append({QStringLiteral("照片图案 Photo pattern · 方法 Method"), methodName(facts.method)});
-    entries.append({QStringLiteral("墙 Wall"),
-                    QStringLiteral("%1 × %2 cubes").arg(facts.wall.columns).arg(facts.wall.rows)});
-    if (facts.likeness)
-        entries.append({QStringLiteral("相似度 Likeness"), likenessText(*facts.likeness)});
-    const QStringList adjustments = adjustmentTexts(facts.adjustments);
-    if (!adjustments.isEmpty())
-        entries.append({QStringLiteral("调整 Adjustments"), adjustments.join(QStringLiteral(", "))});
+using Entries = QList<std::pair<QString, QString>>;
 
+// "label value" runs along one line, the labels grey, the values black.
+void drawEntries(QPainter &painter, const GuidePageContext &context, const QRectF &line, const Entries &entries)
+{
     const QFont label = context.fonts.text(PageLayout::SmallFontSize + 1);
     const QFont value = context.fonts.letters(PageLayout::TextFontSize, true);
     qreal x = line.left();
@@ -42,6 +34,26 @@ void drawFactsLine(QPainter &painter, const GuidePageContext &context, const QRe
         painter.drawText(QPointF(x, baseline), text);
         x += QFontMetricsF(value).horizontalAdvance(text) + EntryGap;
     }
+}
+
+Entries makingEntries(const PhotoFacts &facts)
+{
+    Entries entries;
+    entries.append({QStringLiteral("照片图案 Photo pattern · 方法 Method"), methodName(facts.method)});
+    entries.append({QStringLiteral("墙 Wall"),
+                    QStringLiteral("%1 × %2 cubes").arg(facts.wall.columns).arg(facts.wall.rows)});
+    if (facts.likeness)
+        entries.append({QStringLiteral("相似度 Likeness"), likenessText(*facts.likeness)});
+    return entries;
+}
+
+// Empty when every adjustment is at 0: the band then has no line for them.
+Entries adjustmentEntries(const PhotoFacts &facts)
+{
+    const QStringList adjustments = adjustmentTexts(facts.adjustments);
+    if (adjustments.isEmpty())
+        return {};
+    return {{QStringLiteral("调整 Adjustments"), adjustments.join(QStringLiteral(", "))}};
 }
 
 // A swatch, letter and hex value for every colour of the palette.
@@ -74,7 +86,10 @@ void drawPaletteLine(QPainter &painter, const GuidePageContext &context, const Q
 
 qreal photoBandHeight(const GuidePageContext &context)
 {
-    return context.guide.photo ? 2 * LineHeight + 4 : 0;
+    if (!context.guide.photo)
+        return 0;
+    const int lines = adjustmentEntries(*context.guide.photo).isEmpty() ? 2 : 3;
+    return lines * LineHeight + 4;
 }
 
 void drawPhotoBand(QPainter &painter, const GuidePageContext &context, const QRectF &area)
@@ -82,9 +97,14 @@ void drawPhotoBand(QPainter &painter, const GuidePageContext &context, const QRe
     if (!context.guide.photo)
         return;
     const PhotoFacts &facts = *context.guide.photo;
-    drawFactsLine(painter, context, QRectF(area.topLeft(), QSizeF(area.width(), LineHeight)), facts);
-    drawPaletteLine(painter, context, QRectF(area.left(), area.top() + LineHeight, area.width(), LineHeight),
-                    facts.palette);
+    QRectF line(area.topLeft(), QSizeF(area.width(), LineHeight));
+    drawEntries(painter, context, line, makingEntries(facts));
+    if (const Entries adjustments = adjustmentEntries(facts); !adjustments.isEmpty()) {
+        line.translate(0, LineHeight);
+        drawEntries(painter, context, line, adjustments);
+    }
+    line.translate(0, LineHeight);
+    drawPaletteLine(painter, context, line, facts.palette);
 }
 
 } // namespace tessaly
