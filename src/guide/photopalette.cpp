@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <string>
+
 namespace tessaly {
 
 namespace {

@@ -51,6 +51,8 @@ class PhotoErrorsTest : public QObject
 private slots:
     void fails_data();
     void fails();
+    void interruptionLeavesNoFile_data();
+    void interruptionLeavesNoFile();
 };
 
 void PhotoErrorsTest::fails_data()
@@ -164,6 +166,33 @@ void PhotoErrorsTest::fails()
     QCOMPARE(result.status, status);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QCOMPARE(result.err.contains(QStringLiteral("Usage:")), status == 1);
+    QCOMPARE(folderEntries(folder), before);
+    QCOMPARE(readFile(folder.filePath(QStringLiteral("out.csv"))), EarlierContent);
+}
+
+void PhotoErrorsTest::interruptionLeavesNoFile_data()
+{
+    QTest::addColumn<int>("looksBeforeInterrupt");
+    QTest::newRow("after reading the picture") << 0;
+    QTest::newRow("while making the pattern") << 1;
+}
+
+void PhotoErrorsTest::interruptionLeavesNoFile()
+{
+    QFETCH(int, looksBeforeInterrupt);
+    QTemporaryDir folder;
+    QVERIFY(makeFiles(folder));
+    const QStringList before = folderEntries(folder);
+
+    int looks = 0;
+    const GuideResult result =
+        runGuide(inFolder({"--cubes", "300", "--csv", "@out.csv", "--preview", "@new.png", "--stickers",
+                           "@map-out.png", "@photo.png"},
+                          folder),
+                 [&] { return looks++ >= looksBeforeInterrupt; });
+    QCOMPARE(result.status, 130);
+    QVERIFY(result.err.contains(QStringLiteral("interrupted")));
+    QVERIFY(looks > looksBeforeInterrupt);
     QCOMPARE(folderEntries(folder), before);
     QCOMPARE(readFile(folder.filePath(QStringLiteral("out.csv"))), EarlierContent);
 }
