@@ -63,7 +63,6 @@ class PhotoPdfTest : public QObject
 private slots:
     void blockPageDrawsThePaletteColours();
     void overviewDrawsThePaletteColours();
-    void windowGuideKeepsItsColours();
 };
 
 void PhotoPdfTest::blockPageDrawsThePaletteColours()
@@ -106,20 +105,6 @@ void PhotoPdfTest::overviewDrawsThePaletteColours()
     BuildGuide windowGuide = guide;
     windowGuide.photo.reset();
     QVERIFY(mosaic.top() > overviewMosaicRect(GuidePageContext(windowGuide, a4)).top());
-}
-
-void PhotoPdfTest::windowGuideKeepsItsColours()
-{
-    BuildGuide guide = photoGuide();
-    guide.photo.reset();
-    const QPageSize a4(QPageSize::A4);
-    const GuidePageContext context(guide, a4);
-    const QImage page = renderGuidePage(guide, 1, a4, Dpi);
-    const QRectF face = PageLayout::faceRect(context.layout.cardRect(0, 0));
-    const qreal sticker = face.width() / 3;
-    // The first sticker is red: the window's pure red.
-    QCOMPARE(page.pixelColor(pixelAt(QPointF(face.left() + 0.22 * sticker, face.top() + 0.5 * sticker))),
-             QColor(255, 0, 0));
 }
 
 QTEST_MAIN(PhotoPdfTest)
