@@ -8,6 +8,7 @@ GuidePageContext::GuidePageContext(const BuildGuide &guide, const QPageSize &pag
     : guide(guide)
     , layout(pageSize)
     , plan(planGuidePages(guide.figures, layout))
+    , fills(stickerFillsOf(guide.photo))
     , solved(!guide.cubes.empty()
              && std::ranges::all_of(guide.cubes, [](const GuideCube &cube) { return cube.twists.has_value(); }))
 {

@@ -19,6 +19,7 @@ struct GuidePageContext
     PageLayout layout;
     GuidePagePlan plan;
     GuidePageFonts fonts;
+    StickerFills fills; // the colours of the guide's stickers
     bool solved; // every cube has its twists
 
     int pageCount() const { return plan.pageCount(); }

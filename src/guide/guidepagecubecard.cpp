@@ -47,7 +47,8 @@ void drawFace(QPainter &painter, const GuidePageContext &context, const CubeFace
     for (int place = 0; place < 9; ++place) {
         const QRectF rect(square.left() + (place % 3) * sticker, square.top() + (place / 3) * sticker, sticker,
                           sticker);
-        drawSticker(painter, rect, face[std::size_t(place)], context.fonts, PageLayout::StickerLetterSize);
+        drawSticker(painter, rect, face[std::size_t(place)], context.fills, context.fonts,
+                    PageLayout::StickerLetterSize);
     }
     painter.setPen(QPen(Qt::black, 1.4));
     painter.setBrush(Qt::NoBrush);
@@ -61,7 +62,7 @@ qreal drawGripSide(QPainter &painter, const GuidePageContext &context, const QSt
     const qreal swatch = 9;
     const qreal lineHeight = 11;
     drawSwatch(painter, QRectF(topLeft.x(), topLeft.y() + (lineHeight - swatch) / 2, swatch, swatch),
-               cubeColourFill(colour));
+               context.fills.of(colour));
     painter.setFont(context.fonts.text(PageLayout::SmallFontSize));
     painter.setPen(RuleColour);
     painter.drawText(QRectF(topLeft.x() + swatch + 3, topLeft.y(), width - swatch - 3, lineHeight),

@@ -54,7 +54,7 @@ void drawGridLines(QPainter &painter, const QRectF &rect, int columns, int rows,
 
 } // namespace
 
-QImage mosaicImage(const BuildGuide &guide)
+QImage mosaicImage(const BuildGuide &guide, const StickerFills &fills)
 {
     const GuideFigures &figures = guide.figures;
     QImage image(std::max(1, figures.cellColumns), std::max(1, figures.cellRows), QImage::Format_RGB32);
@@ -65,7 +65,7 @@ QImage mosaicImage(const BuildGuide &guide)
             const int x = 3 * (cube.column - 1) + place % 3;
             const int y = 3 * (cube.row - 1) + place / 3;
             if (mark != FaceMark::Outside && x < image.width() && y < image.height())
-                image.setPixel(x, y, faceMarkFill(mark).rgb());
+                image.setPixel(x, y, fills.of(mark).rgb());
         }
     }
     return image;
@@ -88,7 +88,7 @@ void drawMosaic(QPainter &painter, const GuidePageContext &context, const QRectF
     // them, and the PDF keeps the picture lossless (JPEG would bleed colours).
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.drawImage(rect, mosaicImage(context.guide));
+    painter.drawImage(rect, mosaicImage(context.guide, context.fills));
 
     // Cubes run past the mosaic's edge where the last ones are partial.
     const qreal pitch = 3 * rect.width() / std::max(1, figures.cellColumns);

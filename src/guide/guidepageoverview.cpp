@@ -3,6 +3,7 @@
 #include "guide/guidepagecontext.h"
 #include "guide/guidepageframe.h"
 #include "guide/guidepagemosaic.h"
+#include "guide/guidepagephoto.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -90,10 +91,10 @@ void drawStickers(FigureColumn &column, const GuidePageContext &context)
     column.heading(QStringLiteral("贴纸 Stickers"));
     for (int index = 0; index < cube::ColourCount; ++index) {
         const auto colour = cube::Colour(index);
-        const QColor fill = cubeColourFill(colour);
+        const QColor fill = context.fills.of(colour);
         column.row(cubeColourName(colour), count(figures.stickers[std::size_t(index)]), &fill);
     }
-    const QColor black = faceMarkFill(FaceMark::Black);
+    const QColor black = context.fills.of(FaceMark::Black);
     column.row(QStringLiteral("黑 Black: 任意 any"), count(figures.blackCells), &black);
 }
 
@@ -133,7 +134,7 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
     const qreal top = area.top() + LineHeight + 6;
     for (int index = 0; index < 8; ++index) {
         const QPointF at(area.left() + (index % 4) * entryWidth, top + (index / 4) * (sticker + 6));
-        drawSticker(painter, QRectF(at, QSizeF(sticker, sticker)), marks[index], context.fonts, 9);
+        drawSticker(painter, QRectF(at, QSizeF(sticker, sticker)), marks[index], context.fills, context.fonts, 9);
         painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(at.x() + sticker + 5, at.y(), entryWidth - sticker - 8, sticker),
@@ -158,8 +159,9 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
 QRectF overviewMosaicRect(const GuidePageContext &context)
 {
     const QRectF body = context.layout.body;
-    const qreal mosaicHeight = body.height() - TitleHeight - EdgeNumbersRoom - FiguresHeight - KeyHeight;
-    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + EdgeNumbersRoom / 2,
+    const qreal photoBand = photoBandHeight(context);
+    const qreal mosaicHeight = body.height() - TitleHeight - photoBand - EdgeNumbersRoom - FiguresHeight - KeyHeight;
+    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + photoBand + EdgeNumbersRoom / 2,
                             body.width() - EdgeNumbersRoom, mosaicHeight);
     return mosaicRect(context.guide, mosaicArea);
 }
@@ -174,6 +176,8 @@ void drawOverviewPage(QPainter &painter, const GuidePageContext &context)
     painter.setPen(Qt::black);
     painter.drawText(QRectF(body.topLeft(), QSizeF(body.width(), TitleHeight)), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("总览 Overview"));
+    drawPhotoBand(painter, context,
+                  QRectF(body.left(), body.top() + TitleHeight, body.width(), photoBandHeight(context)));
 
     const QRectF mosaic = overviewMosaicRect(context);
     drawMosaic(painter, context, mosaic);

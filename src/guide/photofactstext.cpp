@@ -1,0 +1,48 @@
+#include "guide/photofactstext.h"
+
+namespace tessaly {
+
+namespace {
+
+QString signedNumber(int value)
+{
+    return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
+}
+
+} // namespace
+
+QString hexOf(pattern::Srgb8 colour)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(int(colour.r), 2, 16, QLatin1Char('0'))
+        .arg(int(colour.g), 2, 16, QLatin1Char('0'))
+        .arg(int(colour.b), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+QString wallText(pattern::WallSize wall)
+{
+    return QStringLiteral("%1 x %2 cubes").arg(wall.columns).arg(wall.rows);
+}
+
+QStringList adjustmentTexts(const pattern::Adjustments &adjustments)
+{
+    QStringList texts;
+    const std::pair<const char *, int> values[] = {{"brightness", adjustments.brightness},
+                                                   {"contrast", adjustments.contrast},
+                                                   {"saturation", adjustments.saturation}};
+    for (const auto &[name, value] : values) {
+        if (value != 0)
+            texts << QStringLiteral("%1 %2").arg(QLatin1String(name), signedNumber(value));
+    }
+    if (adjustments.autoLevels)
+        texts << QStringLiteral("auto-levels");
+    return texts;
+}
+
+QString likenessText(double likeness)
+{
+    return QStringLiteral("%1 (lower is better)").arg(likeness, 0, 'f', 2);
+}
+
+} // namespace tessaly
