@@ -1,5 +1,7 @@
 #include "guide/guideoptions.h"
 
+#include "guide/buildplanoptions.h"
+
 #include <QCommandLineParser>
 #include <QSet>
 
@@ -79,6 +81,8 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({declared.columns, declared.rows, declared.tolerances, declared.bmp, declared.csv,
                        declared.pdf, declared.pageSize, declared.face, declared.threads, declared.quiet});
+    const BuildPlanOptions planOptions;
+    parser.addOptions(planOptions.all());
     parser.addPositionalArgument(QStringLiteral("PICTURE"),
                                  QStringLiteral("The picture (default: the built-in sample picture)."),
                                  QStringLiteral("[PICTURE]"));
@@ -128,6 +132,8 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         options.threads = threads;
     }
     options.quiet = parser.isSet(declared.quiet);
+    if (const QString error = readBuildPlanOptions(parser, planOptions, options.plan); !error.isEmpty())
+        return failed(line, error);
 
     struct Output
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "guide/buildguide.h"
+#include "guide/buildplansettings.h"
 #include "guide/guidefields.h"
 
 #include <QPageSize>
@@ -23,6 +24,7 @@ struct GuideOptions
     std::optional<CubeFace> face; // --face: solve this face alone
     unsigned threads = 0;        // 0: every core
     bool quiet = false;
+    BuildPlanSettings plan;      // block order, panels, the builders' pace
 
     bool writesFiles() const { return !bmpPath.isEmpty() || !csvPath.isEmpty() || !pdfPath.isEmpty(); }
 };
