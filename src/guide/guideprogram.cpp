@@ -122,10 +122,13 @@ int GuideProgram::runGuide(const GuideOptions &options)
     }
     if (pdf.file) {
         progress.start(QStringLiteral("Writing the PDF"));
-        const QString reason = writePdfGuide(guide, *pdf.file, options.pageSize, [&](int done, int total) {
-            progress.update(done, total);
-            return !interrupted();
-        });
+        const QString reason = writePdfGuide(
+            guide, *pdf.file, options.pageSize,
+            [&](int done, int total) {
+                progress.update(done, total);
+                return !interrupted();
+            },
+            options.plan);
         if (interrupted())
             return failInterrupted();
         if (!reason.isEmpty())
