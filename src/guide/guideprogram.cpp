@@ -89,16 +89,19 @@ int GuideProgram::runGuide(const GuideOptions &options)
     if (interrupted())
         return failInterrupted();
 
+    // The CSV, the PDF and the summary are made from the cubes; a canvas alone needs none of them.
+    const bool needsCubes = csv.file || pdf.file || !options.writesFiles();
     progress.start(QStringLiteral("Making the mosaic"));
-    const GuideMosaic mosaic = makeGuideMosaic(picture.image, options.fields, m_environment.interrupted);
+    const GuideMosaic mosaic = makeGuideMosaic(picture.image, options.fields, m_environment.interrupted,
+                                               needsCubes ? CellCollection::Collect : CellCollection::Skip);
     if (mosaic.interrupted)
         return failInterrupted();
     if (mosaic.refusal)
         return fail(*mosaic.refusal);
 
-    BuildGuide guide = buildGuide(mosaic.cells);
-
-    if (csv.file || pdf.file) {
+    BuildGuide guide;
+    if (needsCubes) {
+        guide = buildGuide(mosaic.cells);
         progress.start(QStringLiteral("Solving the faces"));
         const cube::FaceSolver solver;
         const bool solved = solveGuideTwists(guide, solver, options.threads, [&](std::size_t done, std::size_t total) {
