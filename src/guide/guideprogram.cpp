@@ -1,6 +1,7 @@
 #include "guide/guideprogram.h"
 
 #include "guide/buildguide.h"
+#include "guide/buildplansummary.h"
 #include "guide/csvguidewriter.h"
 #include "guide/guidebuilder.h"
 #include "guide/guidemosaic.h"
@@ -144,7 +145,7 @@ int GuideProgram::runGuide(const GuideOptions &options)
             return failWriting(output.path, output.file->errorString());
     }
     if (!options.writesFiles())
-        m_out << guideSummary(guide.figures) << Qt::flush;
+        m_out << guideSummary(guide.figures) << buildPlanSummary(guide, options.pageSize, options.plan) << Qt::flush;
     return Success;
 }
 
