@@ -2,6 +2,7 @@
 
 #include "guide/photooptionvalues.h"
 #include "pattern/palette.h"
+#include "guide/buildplanoptions.h"
 
 #include <QCommandLineParser>
 #include <QSet>
@@ -225,6 +226,8 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
     parser.addOptions({declared.columns, declared.rows, declared.tolerances, declared.bmp, declared.csv,
                        declared.pdf, declared.pageSize, declared.face, declared.threads, declared.quiet});
     parser.addOptions(declared.photoOptions());
+    const BuildPlanOptions planOptions;
+    parser.addOptions(planOptions.all());
     parser.addPositionalArgument(QStringLiteral("PICTURE"),
                                  QStringLiteral("The picture (default: the built-in sample picture)."),
                                  QStringLiteral("[PICTURE]"));
@@ -274,6 +277,8 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         options.threads = threads;
     }
     options.quiet = parser.isSet(declared.quiet);
+    if (const QString error = readBuildPlanOptions(parser, planOptions, options.plan); !error.isEmpty())
+        return failed(line, error);
 
     struct Output
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "guide/buildguide.h"
+#include "guide/buildplansettings.h"
 #include "guide/guidefields.h"
 #include "guide/photosettings.h"
 
@@ -28,6 +29,7 @@ struct GuideOptions
     unsigned threads = 0;        // 0: every core
     bool quiet = false;
     std::optional<PhotoSettings> photo; // a photo pattern instead of the window's mosaic
+    BuildPlanSettings plan;      // block order, panels, the builders' pace
 
     bool writesFiles() const
     {

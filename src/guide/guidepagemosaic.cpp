@@ -52,6 +52,22 @@ void drawGridLines(QPainter &painter, const QRectF &rect, int columns, int rows,
     }
 }
 
+// The edges between the pieces that tile the wall: each piece's left and
+// top edge, unless it lies on the wall's own edge.
+template <typename Pieces>
+void drawInnerEdges(QPainter &painter, QPointF origin, qreal pitch, const Pieces &pieces, const QPen &pen)
+{
+    painter.setPen(pen);
+    for (const auto &piece : pieces) {
+        const CubeSpan &span = piece.cubes;
+        const QPointF topLeft = origin + QPointF((span.column - 1) * pitch, (span.row - 1) * pitch);
+        if (span.column > 1)
+            painter.drawLine(topLeft, topLeft + QPointF(0, span.rows * pitch));
+        if (span.row > 1)
+            painter.drawLine(topLeft, topLeft + QPointF(span.columns * pitch, 0));
+    }
+}
+
 } // namespace
 
 QImage mosaicImage(const BuildGuide &guide, const StickerFills &fills)
@@ -108,11 +124,12 @@ void drawMosaic(QPainter &painter, const GuidePageContext &context, const QRectF
     if (lineStep > 1)
         drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch, QSize(lineStep, lineStep),
                       QPen(gridColour, 0.7));
-    // The blocks of the block pages, one per page.
+    // The blocks of the block pages, one per page, and the panels.
     const GuidePagePlan &plan = context.plan;
     if (std::min(plan.blockColumns, plan.blockRows) * pitch >= MinBlockLinePitch)
-        drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch,
-                      QSize(plan.blockColumns, plan.blockRows), QPen(AccentColour, 1.2));
+        drawInnerEdges(painter, cubes.topLeft(), pitch, plan.wall.blocks, QPen(AccentColour, 1.2));
+    if (plan.wall.panelled)
+        drawInnerEdges(painter, cubes.topLeft(), pitch, plan.wall.panels, QPen(PanelOutlineColour, 2.2));
     painter.restore();
 
     painter.setPen(QPen(Qt::black, 0.8));

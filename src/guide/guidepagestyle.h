@@ -46,6 +46,7 @@ inline const QColor RuleColour(90, 90, 90);
 inline const QColor FaintColour(150, 150, 150);
 inline const QColor AccentColour(220, 30, 110); // the block on the wall map
 inline const QColor PanelColour(228, 228, 228);
+inline const QColor PanelOutlineColour(0, 110, 170); // a panel's edge on maps of the wall
 
 // The fonts of the guide, resolved once. Sizes are in points.
 struct GuidePageFonts

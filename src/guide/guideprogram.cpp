@@ -1,6 +1,7 @@
 #include "guide/guideprogram.h"
 
 #include "guide/buildguide.h"
+#include "guide/buildplansummary.h"
 #include "guide/csvguidewriter.h"
 #include "guide/guidebuilder.h"
 #include "guide/guidemosaic.h"
@@ -91,6 +92,8 @@ int GuideProgram::runGuide(const GuideOptions &options)
     PendingOutput &stickerMap = outputs[4];
 
     ProgressBar progress(m_err, m_environment.progressOnTerminal && !options.quiet);
+    // The CSV, the PDF and the summary are made from the cubes and their twists.
+    const bool needsCubes = csv.file || pdf.file || !options.writesFiles();
     BuildGuide guide;
     QImage canvas;                                // the window's mosaic, for --bmp
     std::optional<pattern::StickerGrid> stickers; // a photo pattern's, for --preview and --stickers
@@ -114,12 +117,15 @@ int GuideProgram::runGuide(const GuideOptions &options)
             return failInterrupted();
 
         progress.start(QStringLiteral("Making the mosaic"));
-        const GuideMosaic mosaic = makeGuideMosaic(picture.image, options.fields, m_environment.interrupted);
+        // A canvas alone needs no cubes: the cells are kept only for them.
+        const GuideMosaic mosaic = makeGuideMosaic(picture.image, options.fields, m_environment.interrupted,
+                                                   needsCubes ? CellCollection::Collect : CellCollection::Skip);
         if (mosaic.interrupted)
             return failInterrupted();
         if (mosaic.refusal)
             return fail(*mosaic.refusal);
-        guide = buildGuide(mosaic.cells);
+        if (needsCubes)
+            guide = buildGuide(mosaic.cells);
         canvas = mosaic.canvas;
     }
 
@@ -131,7 +137,7 @@ int GuideProgram::runGuide(const GuideOptions &options)
                         .arg(stickers->height())
                         .arg(MaxPreviewSide));
 
-    if (csv.file || pdf.file) {
+    if (needsCubes) {
         progress.start(QStringLiteral("Solving the faces"));
         const cube::FaceSolver solver;
         const bool solved = solveGuideTwists(guide, solver, options.threads, [&](std::size_t done, std::size_t total) {
@@ -155,10 +161,13 @@ int GuideProgram::runGuide(const GuideOptions &options)
     }
     if (pdf.file) {
         progress.start(QStringLiteral("Writing the PDF"));
-        const QString reason = writePdfGuide(guide, *pdf.file, options.pageSize, [&](int done, int total) {
-            progress.update(done, total);
-            return !interrupted();
-        });
+        const QString reason = writePdfGuide(
+            guide, *pdf.file, options.pageSize,
+            [&](int done, int total) {
+                progress.update(done, total);
+                return !interrupted();
+            },
+            options.plan);
         if (interrupted())
             return failInterrupted();
         if (!reason.isEmpty())
@@ -188,7 +197,7 @@ int GuideProgram::runGuide(const GuideOptions &options)
               << options.previewScale << ", to stay under " << MaxPreviewSide + 1 << " pixels a side\n"
               << Qt::flush;
     if (!options.writesFiles()) {
-        m_out << guideSummary(guide.figures);
+        m_out << guideSummary(guide.figures) << buildPlanSummary(guide, options.pageSize, options.plan);
         if (guide.photo)
             m_out << '\n' << photoSummary(*guide.photo);
         m_out << Qt::flush;
