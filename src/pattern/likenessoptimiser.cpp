@@ -399,6 +399,9 @@ private:
     static constexpr float OverLimitCost = 1000.0f;
     // How many whole-face candidates of a cube are judged by the true score.
     static constexpr int CubeCandidates = 2;
+    // A cube at this many turns or fewer is left to single stickers: a new
+    // face could save it little.
+    static constexpr int CheapFaceTurns = 2;
 
     std::size_t cellIndex(int x, int y) const { return std::size_t(y) * std::size_t(m_width) + std::size_t(x); }
     std::size_t slot(int x, int y) const
@@ -461,7 +464,7 @@ private:
     // taken. Returns whether the face changed.
     bool improveCube(int left, int top)
     {
-        if (!cubeIsDirty(left, top))
+        if (!cubeIsDirty(left, top) || m_turnTable->turns(m_faces[cubeOf(left, top)]) <= CheapFaceTurns)
             return false;
         const int colours = int(m_paletteOpponents.size());
         std::array<int, 9> current;

@@ -15,7 +15,7 @@ namespace tessaly::pattern {
 
 struct LikenessOptimiserSettings
 {
-    int maxSweeps = 12;                // passes over the cells at the most
+    int maxSweeps = 8;                 // passes over the cells at the most
     double minimumImprovement = 0.001; // a pass that lowers the score by a smaller share is the last
     unsigned threads = 0;              // 0: every core; the pattern is the same on any number
 
