@@ -74,6 +74,14 @@ struct Declared
                               QStringLiteral("How cells get their colours: optimised (default), nearest, ordered, "
                                              "diffusion, atkinson, or exact to read PICTURE as a sticker map."),
                               QStringLiteral("METHOD")};
+    QCommandLineOption turnWeight{QStringLiteral("turn-weight"),
+                                  QStringLiteral("Optimised method: how much likeness a turn saved is worth; 0 for the "
+                                                 "likeness alone (default %1).")
+                                      .arg(pattern::DefaultTurnWeight),
+                                  QStringLiteral("W")};
+    QCommandLineOption maxTurns{QStringLiteral("max-turns"),
+                                QStringLiteral("Optimised method: no cube takes more than N turns."),
+                                QStringLiteral("N")};
     QCommandLineOption preview{QStringLiteral("preview"), QStringLiteral("Write a picture of the built wall (PNG)."),
                                QStringLiteral("FILE")};
     QCommandLineOption previewScale{QStringLiteral("preview-scale"),
@@ -86,8 +94,8 @@ struct Declared
 
     QList<QCommandLineOption> photoOptions() const
     {
-        return {wall,       cubes,   fit,    crop,    brightness, contrast,     saturation,
-                autoLevels, palette, colours, method, preview,    previewScale, stickers};
+        return {wall,    cubes,   fit,    crop,       brightness, contrast, saturation,   autoLevels,
+                palette, colours, method, turnWeight, maxTurns,   preview,  previewScale, stickers};
     }
     QList<QCommandLineOption> windowOptions() const { return {columns, rows, tolerances, bmp}; }
 };
@@ -164,6 +172,8 @@ QString readPhotoOptions(const QCommandLineParser &parser, const Declared &decla
                             && readGiven(parser, declared.saturation, adjustment(QStringLiteral("saturation")),
                                          photo.adjustments.saturation, error)
                             && readGiven(parser, declared.method, methodNamed, photo.method, error)
+                            && readGiven(parser, declared.turnWeight, turnWeightFromText, photo.turnWeight, error)
+                            && readGiven(parser, declared.maxTurns, maxTurnsFromText, photo.maxTurns, error)
                             && readGiven(parser, declared.previewScale, previewScaleFromText, options.previewScale,
                                          error);
     if (!valuesRead)
@@ -186,6 +196,10 @@ QString readPhotoOptions(const QCommandLineParser &parser, const Declared &decla
                 .arg(photo.colours, QString::fromStdString(restricted.error));
     }
 
+    if (photo.method != pattern::Method::Optimised) {
+        if (const QString turnOption = firstGiven(parser, {declared.turnWeight, declared.maxTurns}); !turnOption.isEmpty())
+            return QStringLiteral("%1 goes with --method optimised only.").arg(turnOption);
+    }
     if (photo.method == pattern::Method::Exact) {
         const QString notForMaps = firstGiven(parser, {declared.cubes, declared.fit, declared.crop, declared.brightness,
                                                        declared.contrast, declared.saturation, declared.autoLevels});

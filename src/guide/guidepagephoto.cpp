@@ -39,7 +39,7 @@ void drawEntries(QPainter &painter, const GuidePageContext &context, const QRect
 Entries makingEntries(const PhotoFacts &facts)
 {
     Entries entries;
-    entries.append({QStringLiteral("照片图案 Photo pattern · 方法 Method"), methodName(facts.method)});
+    entries.append({QStringLiteral("照片图案 Photo pattern · 方法 Method"), methodText(facts)});
     entries.append({QStringLiteral("墙 Wall"),
                     QStringLiteral("%1 × %2 cubes").arg(facts.wall.columns).arg(facts.wall.rows)});
     if (facts.likeness)

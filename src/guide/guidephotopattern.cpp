@@ -79,6 +79,10 @@ GuidePhotoPattern makeGuidePhotoPattern(const QString &path, const PhotoSettings
         return refused(palette.error);
     GuidePhotoPattern made;
     made.facts.method = settings.method;
+    if (settings.method == pattern::Method::Optimised) {
+        made.facts.turnWeight = settings.turnWeight;
+        made.facts.maxTurns = settings.maxTurns;
+    }
     made.facts.palette = std::move(*palette.palette);
     made.facts.cubeColours = palette.cubeColours;
     made.facts.adjustments = settings.adjustments;

@@ -11,6 +11,8 @@ namespace tessaly {
 struct PhotoFacts
 {
     pattern::Method method = pattern::Method::Optimised;
+    double turnWeight = 0;       // the optimised method's
+    std::optional<int> maxTurns; // the optimised method's
     pattern::StickerPalette palette; // the colours the pattern may use
     // The builder's cubes: each cube colour as the chosen palette shows it,
     // also those left out of the pattern (a cube's grip may still name them).

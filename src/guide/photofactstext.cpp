@@ -1,5 +1,7 @@
 #include "guide/photofactstext.h"
 
+#include "guide/photooptionvalues.h"
+
 namespace tessaly {
 
 namespace {
@@ -38,6 +40,17 @@ QStringList adjustmentTexts(const pattern::Adjustments &adjustments)
     if (adjustments.autoLevels)
         texts << QStringLiteral("auto-levels");
     return texts;
+}
+
+QString methodText(const PhotoFacts &facts)
+{
+    QString text = methodName(facts.method);
+    if (facts.method != pattern::Method::Optimised)
+        return text;
+    text += QStringLiteral(", turn weight %1").arg(facts.turnWeight);
+    if (facts.maxTurns)
+        text += QStringLiteral(", at most %1 turns a cube").arg(*facts.maxTurns);
+    return text;
 }
 
 QString likenessText(double likeness)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "guide/photofacts.h"
 #include "pattern/patternrecipe.h"
 
 #include <QString>
@@ -17,5 +18,8 @@ QString wallText(pattern::WallSize wall);
 QStringList adjustmentTexts(const pattern::Adjustments &adjustments);
 // "7.85 (lower is better)".
 QString likenessText(double likeness);
+
+// "optimised, turn weight 5, at most 4 turns a cube", or the method alone.
+QString methodText(const PhotoFacts &facts);
 
 } // namespace tessaly

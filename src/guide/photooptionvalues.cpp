@@ -125,6 +125,28 @@ OptionValue<int> previewScaleFromText(const QString &text)
     return {scale, {}};
 }
 
+OptionValue<double> turnWeightFromText(const QString &text)
+{
+    bool isNumber = false;
+    const double weight = text.trimmed().toDouble(&isNumber);
+    if (!isNumber || !(weight >= 0 && weight <= MaxTurnWeight))
+        return refused<double>(QStringLiteral("Invalid turn weight \"%1\": give a number from 0 to %2.")
+                                   .arg(text)
+                                   .arg(MaxTurnWeight));
+    return {weight, {}};
+}
+
+OptionValue<int> maxTurnsFromText(const QString &text)
+{
+    bool isNumber = false;
+    const int turns = text.trimmed().toInt(&isNumber);
+    if (!isNumber || turns < 0 || turns > pattern::MostTurnsAnyFace)
+        return refused<int>(QStringLiteral("Invalid turn limit \"%1\": give 0 to %2 turns a cube.")
+                                .arg(text)
+                                .arg(pattern::MostTurnsAnyFace));
+    return {turns, {}};
+}
+
 QString methodName(pattern::Method method)
 {
     for (const NamedMethod &named : Methods) {

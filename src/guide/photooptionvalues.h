@@ -40,6 +40,13 @@ OptionValue<pattern::Method> methodNamed(const QString &name);
 // Pixels a sticker, 1 to MaxPreviewScale.
 OptionValue<int> previewScaleFromText(const QString &text);
 
+// --turn-weight: what a turn saved is worth against the likeness, 0 to MaxTurnWeight.
+inline constexpr double MaxTurnWeight = 1000;
+OptionValue<double> turnWeightFromText(const QString &text);
+
+// --max-turns: 0 to the most turns any face takes.
+OptionValue<int> maxTurnsFromText(const QString &text);
+
 // The method's name as methodNamed reads it.
 QString methodName(pattern::Method method);
 

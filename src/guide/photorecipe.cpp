@@ -25,6 +25,8 @@ PhotoRecipe photoRecipe(const PhotoSettings &settings, const pattern::StickerPal
     recipe.adjustments = settings.adjustments;
     recipe.palette = palette;
     recipe.method = settings.method;
+    recipe.turnWeight = settings.turnWeight;
+    recipe.maxTurns = settings.maxTurns;
     return {recipe, {}};
 }
 

@@ -21,6 +21,8 @@ struct PhotoSettings
     QString palette = QStringLiteral("standard"); // a built-in palette's name, else a palette file
     QString colours; // the palette's letters to use; empty for all of them
     pattern::Method method = pattern::Method::Optimised;
+    double turnWeight = pattern::DefaultTurnWeight; // the optimised method's
+    std::optional<int> maxTurns;
 };
 
 } // namespace tessaly

@@ -15,7 +15,7 @@ QString photoSummary(const PhotoFacts &facts)
     const QStringList adjustments = adjustmentTexts(facts.adjustments);
 
     QString summary;
-    summary += QStringLiteral("Photo pattern: %1, method %2\n").arg(wallText(facts.wall), methodName(facts.method));
+    summary += QStringLiteral("Photo pattern: %1, method %2\n").arg(wallText(facts.wall), methodText(facts));
     summary += QStringLiteral("Palette: %1\n").arg(colours.join(QStringLiteral(", ")));
     if (!adjustments.isEmpty())
         summary += QStringLiteral("Adjustments: %1\n").arg(adjustments.join(QStringLiteral(", ")));

@@ -90,6 +90,18 @@ void PhotoErrorsTest::fails_data()
     QTest::newRow("no such colour") << QStringList{"--cubes", "9", "--colours", "WYQ"} << 1
                                     << "Invalid colours \"WYQ\"";
     QTest::newRow("method") << QStringList{"--cubes", "9", "--method", "best"} << 1 << "Invalid method \"best\"";
+    QTest::newRow("negative turn weight") << QStringList{"--cubes", "9", "--turn-weight", "-1"} << 1
+                                          << "Invalid turn weight \"-1\"";
+    QTest::newRow("turn weight not a number") << QStringList{"--cubes", "9", "--turn-weight", "lots"} << 1
+                                              << "Invalid turn weight \"lots\"";
+    QTest::newRow("turn limit 10") << QStringList{"--cubes", "9", "--max-turns", "10"} << 1
+                                   << "Invalid turn limit \"10\"";
+    QTest::newRow("turn limit negative") << QStringList{"--cubes", "9", "--max-turns", "-2"} << 1
+                                         << "Invalid turn limit \"-2\"";
+    QTest::newRow("turn weight with nearest") << QStringList{"--cubes", "9", "--method", "nearest", "--turn-weight", "3"}
+                                              << 1 << "--turn-weight goes with --method optimised only";
+    QTest::newRow("turn limit with a window option") << QStringList{"-c", "50", "--max-turns", "3"} << 1
+                                                     << "--columns is an option of the window's mosaic";
     QTest::newRow("preview scale 0") << QStringList{"--cubes", "9", "--preview-scale", "0"} << 1
                                      << "Invalid preview scale \"0\"";
     QTest::newRow("preview scale 65") << QStringList{"--cubes", "9", "--preview-scale", "65"} << 1
