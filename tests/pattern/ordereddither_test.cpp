@@ -9,40 +9,52 @@
 namespace tessaly::pattern {
 namespace {
 
-using test::colourIn;
+using test::meanLinearColour;
 using test::paletteOf;
+
+constexpr Srgb8 White{0xFF, 0xFF, 0xFF};
+constexpr Srgb8 NearBlack{0x20, 0x20, 0x20};
+
+// Whether every 8 x 8 tile repeats the top left one.
+bool tilesRepeat(const StickerGrid &stickers)
+{
+    for (int y = 0; y < stickers.height(); ++y) {
+        for (int x = 0; x < stickers.width(); ++x) {
+            if (stickers.at(x, y) != stickers.at(x % 8, y % 8))
+                return false;
+        }
+    }
+    return true;
+}
+
+long long countOf(const StickerGrid &stickers, Sticker sticker)
+{
+    return std::count(stickers.values().begin(), stickers.values().end(), sticker);
+}
 
 class OrderedGreyTest : public testing::TestWithParam<double> {};
 
-// Two colours with only lightness between them: the Bayer thresholds spread
-// a grey's lightness evenly over the whole way between them, so the share of
-// white in a tile grows with the grey's L*, and the mix's mean L* follows the
-// target. It is off by the 1/64 steps of the thresholds and by CIEDE2000
-// weighing lightness steps near L* 50 more than near the ends, which moves
-// the point between the two a few units off their middle.
-TEST_P(OrderedGreyTest, MixesToTheGreysLightness)
+// Two colours with only lightness between them: a grey becomes a fixed tile
+// of both whose mean in linear light, where the plan mixes, comes near the
+// grey's (its mean L* does not: a tile half white and half near black is
+// linear 0.51, L* 77). The plan's error weight leaves the mean short of the
+// grey, towards the nearer colour, by about the grey's way to the boundary
+// between the two (near L* 56, linear 0.24; at most 0.33 for these greys)
+// over weight times length (4.8), plus a pick (1/32): within 0.1. Greys
+// nearer either end stay that colour by design.
+TEST_P(OrderedGreyTest, MixesToTheGreysLinearMean)
 {
-    const Srgb8 nearBlack{0x20, 0x20, 0x20};
-    const StickerPalette palette = paletteOf({{Sticker::White, {0xFF, 0xFF, 0xFF}}, {Sticker::Blue, nearBlack}});
-    const double lightness = GetParam();
-    const StickerGrid stickers = orderedDither(LinearGrid(16, 16, linearOf(Lab{lightness, 0, 0})), palette);
+    const StickerPalette palette = paletteOf({{Sticker::White, White}, {Sticker::Blue, NearBlack}});
+    const LinearRgb grey = linearOf(Lab{GetParam(), 0, 0});
+    const StickerGrid stickers = orderedDither(LinearGrid(16, 16, grey), palette);
 
-    double sum = 0;
-    for (Sticker sticker : stickers.values())
-        sum += labOf(linearOf(colourIn(palette, sticker))).l;
-    EXPECT_NEAR(sum / double(stickers.size()), lightness, 5.0);
-
-    // A mix in every 8 x 8 tile, the same in each.
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x)
-            ASSERT_EQ(stickers.at(x, y), stickers.at(x % 8, y % 8));
-    }
-    const auto whites = std::count(stickers.values().begin(), stickers.values().end(), Sticker::White);
-    EXPECT_GT(whites, 0);
-    EXPECT_LT(whites, 256);
+    EXPECT_TRUE(tilesRepeat(stickers));
+    EXPECT_GT(countOf(stickers, Sticker::White), 0);
+    EXPECT_GT(countOf(stickers, Sticker::Blue), 0);
+    EXPECT_NEAR(meanLinearColour(stickers, palette).g, grey.g, 0.1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Greys, OrderedGreyTest, testing::Values(25.0, 40.0, 50.0, 60.0, 75.0, 90.0));
+INSTANTIATE_TEST_SUITE_P(Greys, OrderedGreyTest, testing::Values(40.0, 50.0, 60.0, 70.0, 80.0));
 
 } // namespace
 } // namespace tessaly::pattern
