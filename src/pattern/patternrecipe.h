@@ -17,7 +17,7 @@ enum class Fit {
 enum class Method {
     Optimised, // minimises the likeness score
     Nearest,   // the nearest colour by CIEDE2000
-    Ordered,   // Bayer 8 x 8 ordered dithering in CIELAB
+    Ordered,   // Bayer 8 x 8 ordered dithering of mixing plans picked in CIELAB
     Diffusion, // serpentine Floyd-Steinberg error diffusion
     Atkinson,  // Atkinson error diffusion
     Exact,     // a sticker map read as it is
