@@ -42,18 +42,19 @@ Entries makingEntries(const PhotoFacts &facts)
     entries.append({QStringLiteral("照片图案 Photo pattern · 方法 Method"), methodText(facts)});
     entries.append({QStringLiteral("墙 Wall"),
                     QStringLiteral("%1 × %2 cubes").arg(facts.wall.columns).arg(facts.wall.rows)});
-    if (facts.likeness)
-        entries.append({QStringLiteral("相似度 Likeness"), likenessText(*facts.likeness)});
     return entries;
 }
 
-// Empty when every adjustment is at 0: the band then has no line for them.
-Entries adjustmentEntries(const PhotoFacts &facts)
+// The likeness and the adjustments not at 0, on a line of their own so
+// that the method's line keeps within the page; empty when there are none.
+Entries resultEntries(const PhotoFacts &facts)
 {
-    const QStringList adjustments = adjustmentTexts(facts.adjustments);
-    if (adjustments.isEmpty())
-        return {};
-    return {{QStringLiteral("调整 Adjustments"), adjustments.join(QStringLiteral(", "))}};
+    Entries entries;
+    if (facts.likeness)
+        entries.append({QStringLiteral("相似度 Likeness"), likenessText(*facts.likeness)});
+    if (const QStringList adjustments = adjustmentTexts(facts.adjustments); !adjustments.isEmpty())
+        entries.append({QStringLiteral("调整 Adjustments"), adjustments.join(QStringLiteral(", "))});
+    return entries;
 }
 
 // A swatch, letter and hex value for every colour of the palette.
@@ -88,7 +89,7 @@ qreal photoBandHeight(const GuidePageContext &context)
 {
     if (!context.guide.photo)
         return 0;
-    const int lines = adjustmentEntries(*context.guide.photo).isEmpty() ? 2 : 3;
+    const int lines = resultEntries(*context.guide.photo).isEmpty() ? 2 : 3;
     return lines * LineHeight + 4;
 }
 
@@ -99,9 +100,9 @@ void drawPhotoBand(QPainter &painter, const GuidePageContext &context, const QRe
     const PhotoFacts &facts = *context.guide.photo;
     QRectF line(area.topLeft(), QSizeF(area.width(), LineHeight));
     drawEntries(painter, context, line, makingEntries(facts));
-    if (const Entries adjustments = adjustmentEntries(facts); !adjustments.isEmpty()) {
+    if (const Entries results = resultEntries(facts); !results.isEmpty()) {
         line.translate(0, LineHeight);
-        drawEntries(painter, context, line, adjustments);
+        drawEntries(painter, context, line, results);
     }
     line.translate(0, LineHeight);
     drawPaletteLine(painter, context, line, facts.palette);

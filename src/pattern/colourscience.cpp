@@ -1,5 +1,7 @@
 #include "pattern/colourscience.h"
 
+#include "pattern/matrix3.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,9 +12,9 @@ namespace tessaly::pattern {
 namespace {
 
 // sRGB primaries to XYZ, D65; the matrix the likeness score is defined with.
-constexpr double RgbToXyz[3][3] = {{0.412453, 0.357580, 0.180423},
-                                   {0.212671, 0.715160, 0.072169},
-                                   {0.019334, 0.119193, 0.950227}};
+constexpr Matrix3 RgbToXyz{{{0.412453, 0.357580, 0.180423},
+                            {0.212671, 0.715160, 0.072169},
+                            {0.019334, 0.119193, 0.950227}}};
 
 // D65 white.
 constexpr Xyz White{0.95047, 1.0, 1.08883};
@@ -32,35 +34,8 @@ double inverseLabCurve(double f)
     return cube > LabEpsilon ? cube : (f - 16.0 / 116.0) / LabSlope;
 }
 
-// XYZ to linear sRGB: the inverse of RgbToXyz.
-struct InverseMatrix
-{
-    double m[3][3];
-};
-
-InverseMatrix inverted()
-{
-    const auto &a = RgbToXyz;
-    const double det = a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1])
-                     - a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0])
-                     + a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
-    InverseMatrix inverse{};
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            // Cofactor of the transposed position.
-            const int r0 = (column + 1) % 3, r1 = (column + 2) % 3;
-            const int c0 = (row + 1) % 3, c1 = (row + 2) % 3;
-            inverse.m[row][column] = (a[r0][c0] * a[r1][c1] - a[r0][c1] * a[r1][c0]) / det;
-        }
-    }
-    return inverse;
-}
-
-const InverseMatrix &xyzToRgb()
-{
-    static const InverseMatrix inverse = inverted();
-    return inverse;
-}
+// XYZ to linear sRGB.
+constexpr Matrix3 XyzToRgb = inverse(RgbToXyz);
 
 std::array<float, 256> linearTable()
 {
@@ -131,7 +106,7 @@ Xyz xyzOf(LinearRgb colour)
 
 LinearRgb linearOf(const Xyz &xyz)
 {
-    const auto &m = xyzToRgb().m;
+    const Matrix3 &m = XyzToRgb;
     return {float(m[0][0] * xyz.x + m[0][1] * xyz.y + m[0][2] * xyz.z),
             float(m[1][0] * xyz.x + m[1][1] * xyz.y + m[1][2] * xyz.z),
             float(m[2][0] * xyz.x + m[2][1] * xyz.y + m[2][2] * xyz.z)};

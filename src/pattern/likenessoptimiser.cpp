@@ -619,21 +619,7 @@ private:
                     for (std::size_t axis = 0; axis < 3; ++axis)
                         change[axis] += wl * move.luminance[axis] + wc * move.chroma[axis];
                 }
-                const std::size_t at = slot(tx, ty);
-                const Xyz moved{m_x[at] + change[0], m_y[at] + change[1], m_z[at] + change[2]};
-                const Lab movedLab = fastLabOf(moved);
-                const Lab picture = pictureLab(at);
-                const float exact = trueDifference(picture, movedLab);
-                gain += double(exact) - double(m_exactCost[at]);
-                if (apply) {
-                    m_x[at] = float(moved.x);
-                    m_y[at] = float(moved.y);
-                    m_z[at] = float(moved.z);
-                    m_exactCost[at] = exact;
-                    m_cost[at] = difference({m_metric[0][at], m_metric[1][at], m_metric[2][at], m_metric[3][at], m_metric[4][at], m_metric[5][at]},
-                                            float(movedLab.l - picture.l), float(movedLab.a - picture.a),
-                                            float(movedLab.b - picture.b));
-                }
+                gain += moveCell(slot(tx, ty), change, true, apply);
             }
         }
         return float(gain);
@@ -753,32 +739,40 @@ private:
         double gain = 0;
         for (int ty = std::max(0, y - Reach); ty <= std::min(m_height - 1, y + Reach); ++ty) {
             for (int tx = std::max(0, x - Reach); tx <= std::min(m_width - 1, x + Reach); ++tx) {
-                const std::size_t at = slot(tx, ty);
                 const float wl = luminanceRow[ty - y + Reach] * luminanceColumn[tx - x + Reach];
                 const float wc = chromaRow[ty - y + Reach] * chromaColumn[tx - x + Reach];
-                const Xyz moved{m_x[at] + wl * step.luminance[0] + wc * step.chroma[0],
-                                m_y[at] + wl * step.luminance[1] + wc * step.chroma[1],
-                                m_z[at] + wl * step.luminance[2] + wc * step.chroma[2]};
-                const Lab movedLab = fastLabOf(moved);
-                const Lab picture = pictureLab(at);
-                const float cost = difference({m_metric[0][at], m_metric[1][at], m_metric[2][at], m_metric[3][at],
-                                               m_metric[4][at], m_metric[5][at]},
-                                              float(movedLab.l - picture.l), float(movedLab.a - picture.a),
-                                              float(movedLab.b - picture.b));
-                // Where the change is slight the metric's own change is as good.
-                const bool slight = wl == 0.0f && wc < SlightWeight;
-                const float exact = slight ? m_exactCost[at] + (cost - m_cost[at]) : trueDifference(picture, movedLab);
-                gain += double(exact) - double(m_exactCost[at]);
-                if (apply) {
-                    m_x[at] = float(moved.x);
-                    m_y[at] = float(moved.y);
-                    m_z[at] = float(moved.z);
-                    m_exactCost[at] = exact;
-                    m_cost[at] = cost;
-                }
+                const std::array<float, 3> change{wl * step.luminance[0] + wc * step.chroma[0],
+                                                  wl * step.luminance[1] + wc * step.chroma[1],
+                                                  wl * step.luminance[2] + wc * step.chroma[2]};
+                gain += moveCell(slot(tx, ty), change, wl > 0.0f || wc >= SlightWeight, apply);
             }
         }
         return float(gain);
+    }
+
+    // The change of the true difference of the blurred cell at `at` when
+    // its mosaic moves by `change` in XYZ; with apply, the move is made.
+    // Where a move is slight the metric's own change stands in for the true
+    // one, until the cell's metric is renewed.
+    double moveCell(std::size_t at, const std::array<float, 3> &change, bool checkExactly, bool apply)
+    {
+        const Xyz moved{m_x[at] + change[0], m_y[at] + change[1], m_z[at] + change[2]};
+        const Lab movedLab = fastLabOf(moved);
+        const Lab picture = pictureLab(at);
+        const float cost = difference({m_metric[0][at], m_metric[1][at], m_metric[2][at], m_metric[3][at],
+                                       m_metric[4][at], m_metric[5][at]},
+                                      float(movedLab.l - picture.l), float(movedLab.a - picture.a),
+                                      float(movedLab.b - picture.b));
+        const float exact = checkExactly ? trueDifference(picture, movedLab) : m_exactCost[at] + (cost - m_cost[at]);
+        const double gain = double(exact) - double(m_exactCost[at]);
+        if (apply) {
+            m_x[at] = float(moved.x);
+            m_y[at] = float(moved.y);
+            m_z[at] = float(moved.z);
+            m_exactCost[at] = exact;
+            m_cost[at] = cost;
+        }
+        return gain;
     }
 
     int m_width;
