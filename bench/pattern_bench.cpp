@@ -126,7 +126,7 @@ void setCaseCounters(benchmark::State &state, const BenchPhoto &photo, const pat
     state.counters[Counter::Picture] = photo.megabytes();
 }
 
-void MakePattern(benchmark::State &state, const BenchPhoto *photo, PatternRecipe recipe)
+void MakePattern(benchmark::State &state, const BenchPhoto *photo, const PatternRecipe &recipe)
 {
     const PeakResidentMeter peak;
     WorkClock clock;
