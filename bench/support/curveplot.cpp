@@ -2,12 +2,13 @@
 
 #include "pattern/patternrecipe.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <vector>
 
 namespace tessaly::bench {
 
@@ -117,13 +118,38 @@ public:
         m_painter.drawPath(path);
     }
 
-    void drawPoint(QPointF centre, const QColor &colour, const QString &label, QPointF labelOffset)
+    void drawMarker(QPointF centre, const QColor &colour)
     {
         m_painter.setPen(QPen(colour.darker(130), 1));
         m_painter.setBrush(colour);
         m_painter.drawEllipse(centre, MarkerRadius, MarkerRadius);
+        m_taken.push_back(QRectF(centre - QPointF(MarkerRadius, MarkerRadius), QSizeF(2, 2) * MarkerRadius));
+    }
+
+    // The label beside its point where it covers no label or marker drawn
+    // before: right above, right below, left above, left below, else the first.
+    void drawLabel(QPointF centre, const QColor &colour, const QString &label)
+    {
+        const QSizeF size = QFontMetricsF(m_painter.font()).size(0, label);
+        const double gap = MarkerRadius + 2;
+        const QPointF corners[] = {
+            {centre.x() + gap, centre.y() - gap - size.height()},
+            {centre.x() + gap, centre.y() + gap},
+            {centre.x() - gap - size.width(), centre.y() - gap - size.height()},
+            {centre.x() - gap - size.width(), centre.y() + gap},
+        };
+        QRectF place(corners[0], size);
+        for (const QPointF &corner : corners) {
+            const QRectF candidate(corner, size);
+            if (std::none_of(m_taken.begin(), m_taken.end(),
+                             [&](const QRectF &taken) { return taken.intersects(candidate); })) {
+                place = candidate;
+                break;
+            }
+        }
+        m_taken.push_back(place);
         m_painter.setPen(colour.darker(150));
-        m_painter.drawText(centre + labelOffset, label);
+        m_painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, label);
     }
 
 private:
@@ -133,6 +159,7 @@ private:
     QPainter m_painter;
     Axis m_along;
     Axis m_up;
+    std::vector<QRectF> m_taken; // the labels and markers drawn so far
 };
 
 QString weightLabel(const CurveRow &row)
@@ -173,19 +200,18 @@ QImage drawCurvePlot(const ScoreTurnsCurve &curve)
             line.push_back(painter.at(*row.mean));
     }
     painter.drawLine(line);
-    // Labels alternate above and below their points so that near points
-    // (the line's, or two diffusions) stay legible.
-    int placedOnLine = 0;
-    int placedBeside = 0;
-    const auto offset = [](int &placed) { return (placed++ % 2 == 0) ? QPointF(8, -8) : QPointF(8, 18); };
+    // Every marker first, so that no label covers one.
+    for (const CurveRow &row : curve.rows) {
+        if (row.mean)
+            painter.drawMarker(painter.at(*row.mean), row.onWeightLine ? LineColour : PointColour);
+    }
     for (const CurveRow &row : curve.rows) {
         if (!row.mean)
             continue;
         if (row.onWeightLine)
-            painter.drawPoint(painter.at(*row.mean), LineColour, weightLabel(row), offset(placedOnLine));
+            painter.drawLabel(painter.at(*row.mean), LineColour, weightLabel(row));
         else
-            painter.drawPoint(painter.at(*row.mean), PointColour, QString::fromStdString(row.label),
-                              offset(placedBeside));
+            painter.drawLabel(painter.at(*row.mean), PointColour, QString::fromStdString(row.label));
     }
     return image;
 }
