@@ -2,36 +2,47 @@
 //
 //   Pattern/<picture>/<cubes>/<method>  every picture at about 400, 1,600
 //       and 4,000 cubes (the wall of its aspect, fit crop, the standard
-//       palette, no adjustments) with every method: the likeness score,
-//       real and process CPU time, and how far the peak resident size rose
+//       palette, no adjustments) with every method, the optimised one at
+//       turn weight 0 ("optimised") and at the default ("default"): the
+//       likeness score, the optimal turns per cube, real and process CPU
+//       time, and how far the peak resident size rose
 //   Pattern/<picture>/<cubes>/window  the window's own mosaic on the same
 //       cells, scored the same way, for comparison
 //   Pattern/astronaut/100000/optimised  the optimiser on a huge wall
 //   Threads/<picture>/1600  whether the optimiser gives the same stickers
 //       on one thread and on two
+//   Curve/<photograph>/<weight>  the optimised method at each turn weight
+//       of the score-against-turns curve, at 1,600 cubes
 //
 // After the runs it prints the figures as tables and how they stand against
 // the targets (see support/patternreport.h).
 //
-//   pattern_bench [--photos DIR] [benchmark options]
+//   pattern_bench [--photos DIR] [--curve FILE] [benchmark options]
 //   pattern_bench [--photos DIR] --previews DIR
 //
-// --photos reads the photo set from another folder; --previews writes each
-// method's pattern of a portrait, the rocket and the logo at 1,600 cubes as
-// PNG pictures into DIR instead of measuring anything.
+// --photos reads the photo set from another folder; --curve also draws the
+// score-against-turns curve of the cases that ran as a PNG plot into FILE;
+// --previews writes each method's pattern of a portrait, the rocket and the
+// logo at 1,600 cubes, and the portrait at turn weights 0, the default and
+// 20, as PNG pictures into DIR instead of measuring anything.
 
+#include "cube/shippedfaceturntable.h"
 #include "pattern/errordiffusion.h"
 #include "pattern/framing.h"
 #include "pattern/likeness.h"
 #include "pattern/likenessoptimiser.h"
+#include "pattern/nearestcolour.h"
 #include "pattern/photopattern.h"
 #include "support/clublogo.h"
+#include "support/curveplot.h"
+#include "support/curvereport.h"
 #include "support/patterncases.h"
 #include "support/patternpreview.h"
 #include "support/patternreport.h"
 #include "support/peakresidentmeter.h"
 #include "support/photoset.h"
 #include "support/recordingreporter.h"
+#include "support/wallturns.h"
 #include "support/windowmosaic.h"
 #include "support/workclock.h"
 
@@ -53,15 +64,32 @@ using pattern::Method;
 using pattern::PatternRecipe;
 
 constexpr const char *PreviewPhotos[] = {"astronaut", "rocket", "logo"};
+// The optimised method weighing the likeness alone, as the likeness and
+// speed targets judge it.
+constexpr NamedMethod LikenessAlone = PatternMethods[0];
+// The portrait shown at several turn weights, and the files it goes to.
+constexpr const char *WeightPreviewPhoto = "astronaut";
+constexpr NamedMethod WeightPreviews[] = {
+    {Method::Optimised, "portrait-w0", 0},
+    {Method::Optimised, "portrait-wdefault", pattern::DefaultTurnWeight},
+    {Method::Optimised, "portrait-w20", 20},
+};
 
 // The recipe every case uses: the wall of about that many cubes in the
 // picture's aspect, fit crop, the standard palette, no adjustments.
-PatternRecipe recipeFor(const BenchPhoto &photo, long long cubes, Method method)
+PatternRecipe recipeFor(const BenchPhoto &photo, long long cubes, const NamedMethod &method)
 {
     PatternRecipe recipe;
     recipe.wall = pattern::wallForCubes(cubes, photo.aspect());
-    recipe.method = method;
+    recipe.method = method.method;
+    recipe.turnWeight = method.turnWeight;
     return recipe;
+}
+
+// Any method gives the same cells, so nearest stands for all.
+PatternRecipe recipeFor(const BenchPhoto &photo, long long cubes)
+{
+    return recipeFor(photo, cubes, NamedMethod{Method::Nearest, "nearest"});
 }
 
 pattern::SourceRegion regionOf(const BenchPhoto &photo, const PatternRecipe &recipe)
@@ -77,6 +105,15 @@ pattern::StickerGrid windowMosaicFor(const BenchPhoto &photo, const PatternRecip
     return windowMosaic(photo.picture, regionOf(photo, recipe), recipe.wall.cellColumns(), recipe.wall.cellRows());
 }
 
+// The turns of a pattern, left out when it has cells no cube can show.
+void setTurnCounters(benchmark::State &state, const pattern::StickerGrid &stickers)
+{
+    if (const auto turns = countWallTurns(stickers, cube::faceTurnTable())) {
+        state.counters[Counter::Turns] = double(turns->total);
+        state.counters[Counter::TurnsPerCube] = turns->perCube();
+    }
+}
+
 void setCaseCounters(benchmark::State &state, const BenchPhoto &photo, const pattern::WallSize &wall,
                      double likeness, const WorkClock &clock, const PeakResidentMeter &peak)
 {
@@ -89,12 +126,12 @@ void setCaseCounters(benchmark::State &state, const BenchPhoto &photo, const pat
     state.counters[Counter::Picture] = photo.megabytes();
 }
 
-void MakePattern(benchmark::State &state, const BenchPhoto *photo, long long cubes, Method method)
+void MakePattern(benchmark::State &state, const BenchPhoto *photo, const PatternRecipe &recipe)
 {
-    const PatternRecipe recipe = recipeFor(*photo, cubes, method);
     const PeakResidentMeter peak;
     WorkClock clock;
     double likeness = 0;
+    pattern::StickerGrid stickers;
     for (auto _ : state) {
         clock.start();
         const pattern::PhotoPatternResult result = pattern::makePhotoPattern(photo->picture, recipe);
@@ -104,13 +141,15 @@ void MakePattern(benchmark::State &state, const BenchPhoto *photo, long long cub
             return;
         }
         likeness = result.pattern->likeness;
+        stickers = result.pattern->stickers;
     }
     setCaseCounters(state, *photo, recipe.wall, likeness, clock, peak);
+    setTurnCounters(state, stickers);
 }
 
 void MakeWindowMosaic(benchmark::State &state, const BenchPhoto *photo, long long cubes)
 {
-    const PatternRecipe recipe = recipeFor(*photo, cubes, Method::Nearest);
+    const PatternRecipe recipe = recipeFor(*photo, cubes);
     // Any method gives the same target: the cells' colours the score compares with.
     const auto reference = pattern::makePhotoPattern(photo->picture, recipe).pattern;
     if (!reference) {
@@ -127,31 +166,44 @@ void MakeWindowMosaic(benchmark::State &state, const BenchPhoto *photo, long lon
     }
     const double likeness = pattern::spatialDifference(pattern::seenLab(reference->target), mosaic, recipe.palette);
     setCaseCounters(state, *photo, recipe.wall, likeness, clock, peak);
+    setTurnCounters(state, mosaic);
 }
 
 // makePhotoPattern runs the optimiser on every core and has no thread
-// setting, so the optimiser is run here as it runs it (from Floyd-Steinberg
-// diffusion on the pattern's target) on one thread and on two, and both
-// are compared with its pattern.
+// setting, so the optimiser is run here as it runs it on one thread and on
+// two, and both are compared with its pattern: for the likeness alone from
+// Floyd-Steinberg diffusion, counting turns from the nearest colours.
+bool sameOnThreads(const BenchPhoto &photo, const NamedMethod &method)
+{
+    const PatternRecipe recipe = recipeFor(photo, CheckCubes, method);
+    const auto made = pattern::makePhotoPattern(photo.picture, recipe).pattern;
+    if (!made)
+        return false;
+    pattern::LikenessOptimiserSettings settings;
+    pattern::StickerGrid start = pattern::floydSteinberg(made->target, recipe.palette);
+    if (recipe.turnWeight > 0) {
+        settings.turnTable = &cube::faceTurnTable();
+        settings.turnWeight = recipe.turnWeight;
+        start = pattern::nearestColour(made->target, recipe.palette);
+    }
+    const auto onThreads = [&](unsigned threads) {
+        settings.threads = threads;
+        return pattern::optimiseLikeness(made->target, recipe.palette, start, settings);
+    };
+    const auto one = onThreads(1);
+    const auto two = onThreads(2);
+    return one && two && *one == *two && *one == made->stickers;
+}
+
 void CompareThreads(benchmark::State &state, const BenchPhoto *photo)
 {
-    const PatternRecipe recipe = recipeFor(*photo, CheckCubes, Method::Optimised);
     bool same = true;
     for (auto _ : state) {
-        const auto made = pattern::makePhotoPattern(photo->picture, recipe).pattern;
-        if (!made) {
-            state.SkipWithError("no pattern for the picture");
-            return;
+        same = true;
+        for (const NamedMethod &method : PatternMethods) {
+            if (method.method == Method::Optimised)
+                same = sameOnThreads(*photo, method) && same;
         }
-        const pattern::StickerGrid start = pattern::floydSteinberg(made->target, recipe.palette);
-        const auto onThreads = [&](unsigned threads) {
-            pattern::LikenessOptimiserSettings settings;
-            settings.threads = threads;
-            return pattern::optimiseLikeness(made->target, recipe.palette, start, settings);
-        };
-        const auto one = onThreads(1);
-        const auto two = onThreads(2);
-        same = one && two && *one == *two && *one == made->stickers;
     }
     state.counters[Counter::SameBytes] = same ? 1 : 0;
 }
@@ -162,7 +214,7 @@ void registerCases(const PhotoSet &set)
         for (const long long cubes : WallCubeCounts) {
             for (const NamedMethod &method : PatternMethods) {
                 benchmark::RegisterBenchmark(patternCaseName(photo.name, cubes, method.name).c_str(), MakePattern,
-                                             &photo, cubes, method.method)
+                                             &photo, recipeFor(photo, cubes, method))
                     ->Unit(benchmark::kMillisecond)
                     ->UseRealTime()
                     ->MeasureProcessCPUTime();
@@ -175,7 +227,7 @@ void registerCases(const PhotoSet &set)
     }
     if (const BenchPhoto *photo = findPhoto(set, HugeWallPhoto)) {
         benchmark::RegisterBenchmark(patternCaseName(photo->name, HugeWallCubes, "optimised").c_str(), MakePattern,
-                                     photo, HugeWallCubes, Method::Optimised)
+                                     photo, recipeFor(*photo, HugeWallCubes, LikenessAlone))
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->MeasureProcessCPUTime()
@@ -187,6 +239,19 @@ void registerCases(const PhotoSet &set)
             ->UseRealTime()
             ->MeasureProcessCPUTime()
             ->Iterations(1);
+    }
+    for (const BenchPhoto &photo : set.photos) {
+        if (photo.subject == FlatArt)
+            continue;
+        for (const double weight : CurveWeights) {
+            const NamedMethod method{Method::Optimised, "curve", weight};
+            benchmark::RegisterBenchmark(curveCaseName(photo.name, weight).c_str(), MakePattern, &photo,
+                                         recipeFor(photo, CheckCubes, method))
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->MeasureProcessCPUTime()
+                ->Iterations(1);
+        }
     }
 }
 
@@ -201,24 +266,28 @@ bool writePng(const QImage &image, const std::string &path)
     return false;
 }
 
+// One method's pattern of the picture at CheckCubes; false when it could
+// not be made or written.
+bool writePatternPreview(const BenchPhoto &photo, const NamedMethod &method, const std::string &path)
+{
+    const PatternRecipe recipe = recipeFor(photo, CheckCubes, method);
+    const pattern::PhotoPatternResult made = pattern::makePhotoPattern(photo.picture, recipe);
+    if (!made.pattern) {
+        std::fprintf(stderr, "%s: no pattern: %s\n", path.c_str(), made.error.c_str());
+        return false;
+    }
+    return writePng(drawPatternPreview(made.pattern->stickers, recipe.palette), path);
+}
+
 // Writes each method's pattern and the window's mosaic of one picture;
 // false when a file could not be written.
 bool writePreviewsOf(const BenchPhoto &photo, const std::string &folder)
 {
     const std::string stem = folder + "/" + photo.name + "-" + std::to_string(CheckCubes) + "-";
     bool written = true;
-    for (const NamedMethod &method : PatternMethods) {
-        const PatternRecipe recipe = recipeFor(photo, CheckCubes, method.method);
-        const std::string path = stem + method.name + ".png";
-        const pattern::PhotoPatternResult made = pattern::makePhotoPattern(photo.picture, recipe);
-        if (!made.pattern) {
-            std::fprintf(stderr, "%s: no pattern: %s\n", path.c_str(), made.error.c_str());
-            written = false;
-            continue;
-        }
-        written = writePng(drawPatternPreview(made.pattern->stickers, recipe.palette), path) && written;
-    }
-    const PatternRecipe recipe = recipeFor(photo, CheckCubes, Method::Nearest);
+    for (const NamedMethod &method : PatternMethods)
+        written = writePatternPreview(photo, method, stem + method.name + ".png") && written;
+    const PatternRecipe recipe = recipeFor(photo, CheckCubes);
     return writePng(drawPatternPreview(windowMosaicFor(photo, recipe), recipe.palette), stem + WindowMethod + ".png")
            && written;
 }
@@ -230,6 +299,10 @@ int writePreviews(const PhotoSet &set, const std::string &folder)
     for (const char *name : PreviewPhotos) {
         if (const BenchPhoto *photo = findPhoto(set, name))
             written = writePreviewsOf(*photo, folder) && written;
+    }
+    if (const BenchPhoto *photo = findPhoto(set, WeightPreviewPhoto)) {
+        for (const NamedMethod &method : WeightPreviews)
+            written = writePatternPreview(*photo, method, folder + "/" + method.name + ".png") && written;
     }
     return written ? 0 : 1;
 }
@@ -270,6 +343,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::string photoFolder = takeOption(argc, argv, "--photos").value_or(TESSALY_BENCH_PHOTOS);
     const std::optional<std::string> previewFolder = takeOption(argc, argv, "--previews");
+    const std::optional<std::string> curveFile = takeOption(argc, argv, "--curve");
     QGuiApplication application(argc, argv);
 
     const PhotoSet set = loadPhotoSet(photoFolder);
@@ -289,6 +363,10 @@ int main(int argc, char **argv)
     RecordingReporter reporter;
     const std::size_t ran = benchmark::RunSpecifiedBenchmarks(&reporter);
     printPatternReport(reporter, set);
+    const ScoreTurnsCurve curve = scoreTurnsCurve(reporter, set);
+    printCurveReport(curve);
+    if (curveFile && !writePng(drawCurvePlot(curve), *curveFile))
+        return 1;
     benchmark::Shutdown();
     // A filter that matches nothing is a mistake, in a smoke test above all.
     return ran > 0 ? 0 : 1;

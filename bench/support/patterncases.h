@@ -19,24 +19,40 @@ inline constexpr const char *HugeWallPhoto = "astronaut";
 // The size the thread check and the previews use.
 inline constexpr long long CheckCubes = 1600;
 
+// A method as the benchmarks run it; the turn weight only counts for the
+// optimised method.
 struct NamedMethod
 {
     pattern::Method method;
     const char *name;
+    double turnWeight = 0;
 };
 
+// "optimised" is the likeness alone (turn weight 0); "default" is the
+// pattern a user gets, the optimised method at the default turn weight.
 inline constexpr NamedMethod PatternMethods[] = {
-    {pattern::Method::Optimised, "optimised"}, {pattern::Method::Nearest, "nearest"},
-    {pattern::Method::Ordered, "ordered"},     {pattern::Method::Diffusion, "diffusion"},
+    {pattern::Method::Optimised, "optimised"},
+    {pattern::Method::Optimised, "default", pattern::DefaultTurnWeight},
+    {pattern::Method::Nearest, "nearest"},
+    {pattern::Method::Ordered, "ordered"},
+    {pattern::Method::Diffusion, "diffusion"},
     {pattern::Method::Atkinson, "atkinson"},
 };
+inline constexpr const char *DefaultMethod = "default";
 // The window's own mosaic on the same cells, reported as one more method.
 inline constexpr const char *WindowMethod = "window";
+
+// The turn weights the score-against-turns curve is drawn through, each run
+// on every photograph (not the flat art) at CheckCubes.
+inline constexpr double CurveWeights[] = {0, 1, 2, 3, 5, 8, 12, 20};
+inline constexpr const char *FlatArt = "flat art";
 
 // "Pattern/astronaut/1600/optimised": one picture, wall size and method.
 std::string patternCaseName(std::string_view photo, long long cubes, std::string_view method);
 // "Threads/astronaut/1600": the optimiser on one thread and on two.
 std::string threadsCaseName(std::string_view photo);
+// "Curve/astronaut/2.5": the optimised method at one turn weight, at CheckCubes.
+std::string curveCaseName(std::string_view photo, double turnWeight);
 
 // Counters every pattern case sets.
 namespace Counter {
@@ -47,7 +63,11 @@ inline constexpr const char *RealMilliseconds = "real_ms";
 inline constexpr const char *CpuMilliseconds = "cpu_ms";
 inline constexpr const char *PeakRise = "peak_rise_MB";
 inline constexpr const char *Picture = "picture_MB";
-// Threads cases: 1 when both thread counts gave the same stickers.
+// The optimal turns of every cube added up, and their mean per cube.
+inline constexpr const char *Turns = "turns";
+inline constexpr const char *TurnsPerCube = "turns_per_cube";
+// Threads cases: 1 when both thread counts gave the same stickers, at the
+// turn weights 0 and the default.
 inline constexpr const char *SameBytes = "same_bytes";
 } // namespace Counter
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessaly::bench {
@@ -18,6 +19,12 @@ constexpr double OptimisedMilliseconds = 1000;
 constexpr double HugeWallMilliseconds = 15000;
 constexpr double OtherMilliseconds = 100;
 constexpr double PeakRiseMegabytes = 300;
+// The default pattern on photographs, against ordered dithering.
+constexpr double DefaultScoreLimit = 0.9;
+constexpr double DefaultTurnsWorstLimit = 0.65;
+constexpr double DefaultTurnsMeanLimit = 0.45;
+constexpr long long DefaultCheckedCubes[] = {400, 1600};
+constexpr double DefaultMilliseconds = 2000;
 
 // Every method the tables show, the window's mosaic last.
 std::vector<std::string> shownMethods()
@@ -42,10 +49,10 @@ public:
 
     // One method's likeness score over another's, when both were measured.
     std::optional<double> ratio(std::string_view photo, long long cubes, std::string_view method,
-                                std::string_view against) const
+                                std::string_view against, const char *counter = Counter::Likeness) const
     {
-        const auto mine = of(photo, cubes, method, Counter::Likeness);
-        const auto theirs = of(photo, cubes, against, Counter::Likeness);
+        const auto mine = of(photo, cubes, method, counter);
+        const auto theirs = of(photo, cubes, against, counter);
         if (!mine || !theirs || *theirs <= 0)
             return std::nullopt;
         return *mine / *theirs;
@@ -163,6 +170,12 @@ void printTables(const Figures &figures, const PhotoSet &set)
                    const auto cpu = figures.of(photo, cubes, method, Counter::CpuMilliseconds);
                    return formatted("%.1f", real) + " / " + formatted("%.1f", cpu);
                });
+    printTable("Optimal turns per cube, mean / total (the window's mosaic: only without black cells)", figures,
+               set, 13, [&](const std::string &photo, long long cubes, const std::string &method) {
+                   const auto mean = figures.of(photo, cubes, method, Counter::TurnsPerCube);
+                   const auto total = figures.of(photo, cubes, method, Counter::Turns);
+                   return mean ? formatted("%.2f", mean) + " / " + formatted("%.0f", total) : std::string("-");
+               });
     printTable("Peak resident rise over the picture in MB", figures, set, 9,
                [&](const std::string &photo, long long cubes, const std::string &method) {
                    return formatted("%.1f", figures.of(photo, cubes, method, Counter::PeakRise));
@@ -195,7 +208,7 @@ void printLikenessChecks(const Figures &figures, const PhotoSet &set)
             const auto window = figures.ratio(photo.name, cubes, "optimised", WindowMethod);
             againstWindow.add(window);
             worstAgainstWindow.consider(window, place(photo, cubes));
-            if (photo.subject == "flat art")
+            if (photo.subject == FlatArt)
                 logoNearest.consider(figures.ratio(photo.name, cubes, "nearest", "ordered"), place(photo, cubes));
         }
     }
@@ -264,6 +277,48 @@ void printMemoryAndThreadChecks(const Figures &figures, const PhotoSet &set)
                     differing.empty() ? "MET" : "MISSED:", differing.c_str());
 }
 
+// The default pattern against ordered dithering on the photographs, its
+// speed on the largest wall and its memory.
+void printDefaultPatternChecks(const Figures &figures, const PhotoSet &set)
+{
+    Worst score;
+    Worst turns;
+    Mean turnsMean;
+    for (const BenchPhoto &photo : set.photos) {
+        if (photo.subject == FlatArt)
+            continue;
+        for (const long long cubes : DefaultCheckedCubes) {
+            score.consider(figures.ratio(photo.name, cubes, DefaultMethod, "ordered"), place(photo, cubes));
+            const auto turnRatio = figures.ratio(photo.name, cubes, DefaultMethod, "ordered", Counter::TurnsPerCube);
+            turns.consider(turnRatio, place(photo, cubes));
+            turnsMean.add(turnRatio);
+        }
+    }
+    printCheck("default / ordered score, photographs, worst", score.value, DefaultScoreLimit, "times",
+               score.detail());
+    printCheck("default / ordered turns per cube, photographs, worst", turns.value, DefaultTurnsWorstLimit, "times",
+               turns.detail());
+    printCheck("default / ordered turns per cube, photographs, mean", turnsMean.value(), DefaultTurnsMeanLimit,
+               "times", ": over " + std::to_string(turnsMean.count) + " pictures and sizes");
+
+    constexpr long long Largest = WallCubeCounts[std::size(WallCubeCounts) - 1];
+    for (const auto &[clock, counter] : {std::pair{"real time", Counter::RealMilliseconds},
+                                         std::pair{"CPU time", Counter::CpuMilliseconds}}) {
+        Worst slowest;
+        for (const BenchPhoto &photo : set.photos)
+            slowest.consider(figures.of(photo.name, Largest, DefaultMethod, counter), photo.name);
+        printCheck((std::string("default, 4,000 cubes, slowest, ") + clock).c_str(), slowest.value,
+                   DefaultMilliseconds, "ms", slowest.detail());
+    }
+    Worst peak;
+    for (const BenchPhoto &photo : set.photos) {
+        for (const long long cubes : WallCubeCounts)
+            peak.consider(figures.of(photo.name, cubes, DefaultMethod, Counter::PeakRise), place(photo, cubes));
+    }
+    printCheck("default, peak resident rise over the picture, worst", peak.value, PeakRiseMegabytes, "MB",
+               peak.detail());
+}
+
 } // namespace
 
 void printPatternReport(const RecordingReporter &results, const PhotoSet &set)
@@ -275,6 +330,8 @@ void printPatternReport(const RecordingReporter &results, const PhotoSet &set)
     printSpeedChecks(figures, set, "real time", Counter::RealMilliseconds);
     printSpeedChecks(figures, set, "CPU time", Counter::CpuMilliseconds);
     printMemoryAndThreadChecks(figures, set);
+    std::printf("\nTwist-aware pattern targets (default: turn weight %g):\n", pattern::DefaultTurnWeight);
+    printDefaultPatternChecks(figures, set);
     std::fflush(stdout);
 }
 
