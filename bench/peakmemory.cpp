@@ -13,13 +13,13 @@
 #include "platform/textbox.h"
 #include "support/benchhost.h"
 #include "support/huegradient.h"
+#include "support/processmemory.h"
 #include "ui/form1.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,28 +30,6 @@ namespace {
 constexpr QSize PictureSize(8000, 8000);
 constexpr double Count = 999;
 constexpr double LimitMegabytes = 16;
-
-// A "Vm...:  1234 kB" line of /proc/self/status, in kilobytes.
-std::optional<long> statusKilobytes(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    const std::string prefix = std::string(field) + ":";
-    for (std::string line; std::getline(status, line);) {
-        if (line.compare(0, prefix.size(), prefix) == 0)
-            return std::stol(line.substr(prefix.size()));
-    }
-    return std::nullopt;
-}
-
-// Brings the peak resident size (VmHWM) down to the present one, so the next
-// reading shows the peak of what happens from now on.
-bool resetPeakResidentSize()
-{
-    std::ofstream clearRefs("/proc/self/clear_refs");
-    clearRefs << "5";
-    clearRefs.flush();
-    return bool(clearRefs);
-}
 
 double megabytes(long kilobytes)
 {

@@ -1,37 +1,12 @@
 #include "peakresidentmeter.h"
 
+#include "support/processmemory.h"
+
 #include <malloc.h>
 
 #include <algorithm>
-#include <fstream>
-#include <optional>
-#include <string>
 
 namespace tessaly::bench {
-
-namespace {
-
-// A "Vm...:  1234 kB" line of /proc/self/status, in kilobytes.
-std::optional<long> statusKilobytes(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    const std::string prefix = std::string(field) + ":";
-    for (std::string line; std::getline(status, line);) {
-        if (line.compare(0, prefix.size(), prefix) == 0)
-            return std::stol(line.substr(prefix.size()));
-    }
-    return std::nullopt;
-}
-
-bool resetPeakResidentSize()
-{
-    std::ofstream clearRefs("/proc/self/clear_refs");
-    clearRefs << "5";
-    clearRefs.flush();
-    return bool(clearRefs);
-}
-
-} // namespace
 
 PeakResidentMeter::PeakResidentMeter()
 {
