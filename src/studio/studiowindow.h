@@ -1,0 +1,109 @@
+#pragma once
+
+#include "pattern/photopattern.h"
+#include "studio/patternworker.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <optional>
+
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+
+namespace tessaly::cube {
+class FaceSolver;
+}
+
+namespace tessaly::studio {
+
+class CubeCard;
+class FiguresPanel;
+class SettingsPanel;
+class SourcePictureView;
+class StudioDocument;
+class WallView;
+
+// Tessaly Studio's window: the source picture with its crop, the wall
+// preview, the settings, the figures and a cube's card; the patterns are
+// made by a PatternWorker so the window never waits for them.
+class StudioWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // maker makes the patterns (makePhotoPattern in the program).
+    explicit StudioWindow(PatternMaker maker, QWidget *parent = nullptr);
+    ~StudioWindow() override;
+
+    // Opens a picture file or a project file (by its .tessaly suffix); says
+    // why in a message box when it cannot. Returns whether it opened.
+    bool openFile(const QString &path);
+    bool openPicture(const QString &path);
+    bool openProject(const QString &path);
+    // Saves the project to path; says why in a message box when it cannot.
+    bool saveProject(const QString &path);
+
+    StudioDocument &document() { return *m_document; }
+    WallView &wallView() { return *m_wallView; }
+    // The pattern shown, touch-ups applied; empty before the first one.
+    const std::optional<pattern::PhotoPattern> &shownPattern() const { return m_shown; }
+    // The warning shown when an edit cleared the touch-ups; empty when none.
+    QString touchUpWarning() const;
+    PatternWorker &worker() { return m_worker; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createActions();
+    void createDocks();
+    void showSample();
+    void requestPattern();
+    void patternFinished(const FinishedPattern &finished);
+    void showPattern();
+    void showSettings();
+    void settingsEdited(const pattern::PatternRecipe &recipe, long long cubeBudget, const QString &what, int mergeKey);
+    void cropDragged(const pattern::CropRect &crop);
+    void paintCell(QPoint cell);
+    void showCubeStatus(std::optional<QPoint> cube);
+    void showCubeCard(QPoint cube);
+    const cube::FaceSolver &faceSolver();
+    double framedAspect() const;
+    void chooseAndOpenPicture();
+    void chooseAndOpenProject();
+    bool save();
+    bool saveAs();
+    bool maybeSave();
+    void rememberFile(const QString &path);
+    void updateRecentMenu();
+    void updateTitle();
+    QString lastFolder() const;
+    void rememberFolder(const QString &path);
+
+    PatternWorker m_worker;
+    StudioDocument *m_document = nullptr;
+    WallView *m_wallView = nullptr;
+    SourcePictureView *m_sourceView = nullptr;
+    SettingsPanel *m_settings = nullptr;
+    FiguresPanel *m_figures = nullptr;
+    CubeCard *m_cubeCard = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_warning = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QAction *m_paintAction = nullptr;
+    QComboBox *m_paintColour = nullptr;
+
+    std::optional<FinishedPattern> m_made; // the newest pattern made, before touch-ups
+    std::optional<pattern::PhotoPattern> m_shown;
+    std::unique_ptr<cube::FaceSolver> m_solver; // made on first need
+    int m_nextStroke = 0;
+    int m_stroke = 0;
+};
+
+} // namespace tessaly::studio
