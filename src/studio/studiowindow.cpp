@@ -129,6 +129,7 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     connect(m_wallView, &WallView::cellPainted, this, &StudioWindow::paintCell);
 
     QSettings settings;
+    resize(1280, 800);
     restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
     restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
     updateRecentMenu();
