@@ -1,0 +1,480 @@
+#include "pattern/likenessoptimiser.h"
+
+#include "pattern/localmetric.h"
+#include "pattern/likeness.h"
+#include "pattern/opponentblur.h"
+#include "pattern/opponentcolour.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <array>
+#include <bit>
+#include <cassert>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace tessaly::pattern {
+
+namespace {
+
+// How far a cell's colour reaches in the blurred picture the score
+// compares: the chromatic blur's radius, the larger of the two.
+constexpr int Reach = 5;
+constexpr int Window = 2 * Reach + 1;
+// A window row, padded so that the inner loop runs over whole vectors.
+constexpr int Lanes = 12;
+
+// D65 white, as the Lab conversion divides by it.
+constexpr float WhiteX = 0.95047f;
+constexpr float WhiteZ = 1.08883f;
+
+// The cube root for Lab's curve, fast enough for the inner loop: a guess
+// from the float's exponent, then two Newton steps (relative error under
+// 1e-6 for the 1e-5 to 2 that blurred colours span).
+inline float fastCbrt(float t)
+{
+    float y = std::bit_cast<float>(std::bit_cast<std::uint32_t>(t) / 3 + 0x2a514067u);
+    y = (2.0f * y + t / (y * y)) * (1.0f / 3.0f);
+    y = (2.0f * y + t / (y * y)) * (1.0f / 3.0f);
+    return y;
+}
+
+// Lab's curve, with its straight part near black.
+inline float labCurve(float t)
+{
+    const float root = fastCbrt(t > 1e-6f ? t : 1e-6f);
+    return t > 0.008856f ? root : 7.787f * t + 16.0f / 116.0f;
+}
+
+// Four floats worked on at once.
+using Float4 = float __attribute__((vector_size(16)));
+using UInt4 = std::uint32_t __attribute__((vector_size(16)));
+
+inline Float4 splat(float value)
+{
+    return Float4{value, value, value, value};
+}
+
+inline Float4 load(const float *values)
+{
+    Float4 loaded;
+    std::memcpy(&loaded, values, sizeof loaded);
+    return loaded;
+}
+
+inline Float4 squareRoot4(Float4 q)
+{
+    q = q > 0.0f ? q : 0.0f;
+#if defined(__SSE2__)
+    return _mm_sqrt_ps(q);
+#else
+    return Float4{std::sqrt(q[0]), std::sqrt(q[1]), std::sqrt(q[2]), std::sqrt(q[3])};
+#endif
+}
+
+// labCurve on four values.
+inline Float4 labCurve4(Float4 t)
+{
+    const Float4 positive = t > 1e-6f ? t : 1e-6f;
+    Float4 y = (Float4)((UInt4)positive / 3u + 0x2a514067u);
+    y = (2.0f * y + positive / (y * y)) * (1.0f / 3.0f);
+    y = (2.0f * y + positive / (y * y)) * (1.0f / 3.0f);
+    return t > 0.008856f ? y : 7.787f * t + 16.0f / 116.0f;
+}
+
+// How much one cell weighs in the blurred value of the cells up to Reach
+// away along one axis, mirrored edges included: for cell `source`, the
+// weights of blurred cells source - Reach ... source + Reach, then a zero.
+class AxisInfluence
+{
+public:
+    AxisInfluence(const GaussianKernel &kernel, int length)
+        : m_weights(std::size_t(length) * Lanes, 0.0f)
+    {
+        assert(kernel.radius <= Reach);
+        const std::vector<std::vector<Tap>> taps = mirroredTaps(kernel, length);
+        for (int target = 0; target < length; ++target) {
+            for (const Tap &tap : taps[std::size_t(target)])
+                m_weights[std::size_t(tap.source) * Lanes + std::size_t(target - tap.source + Reach)] += float(tap.weight);
+        }
+    }
+
+    const float *weights(int source) const { return &m_weights[std::size_t(source) * Lanes]; }
+
+private:
+    std::vector<float> m_weights;
+};
+
+// Runs work(0) ... work(count - 1) on up to `threads` threads, the calling
+// one among them; which thread takes which item does not matter to the
+// caller.
+template <typename Work>
+void inParallel(unsigned threads, int count, const Work &work)
+{
+    std::atomic<int> next = 0;
+    const auto worker = [&] {
+        for (int item = next++; item < count; item = next++)
+            work(item);
+    };
+    std::vector<std::jthread> helpers;
+    for (unsigned helper = 1; helper < std::min(threads, unsigned(std::max(count, 1))); ++helper)
+        helpers.emplace_back(worker);
+    worker();
+}
+
+// What changing a cell from one palette colour to another does to the XYZ
+// of a blurred cell: the luminance channel's share times its weight there,
+// plus the chromatic channels' share times theirs.
+struct Step
+{
+    std::array<float, 3> luminance;
+    std::array<float, 3> chroma;
+};
+
+// The search: the pattern, the blurred mosaic of every cell in XYZ, the
+// blurred picture in Lab, and a local metric that turns their Lab
+// difference into about their CIEDE2000 difference. Moves are proposed by
+// the metric, which is fast, and taken only when the true CIEDE2000 of
+// every cell they reach says they lower the score.
+//
+// Cells are stored with a border of Reach empty cells on every side, so a
+// window never needs clipping: an empty cell has a zero metric and counts
+// nothing.
+class LikenessSearch
+{
+public:
+    LikenessSearch(const LinearGrid &target, const StickerPalette &palette, const StickerGrid &start, unsigned threads)
+        : m_width(target.width())
+        , m_height(target.height())
+        , m_stride(m_width + 2 * Reach + 1)
+        , m_palette(palette)
+        , m_luminanceRows(opponentKernels()[0], m_height)
+        , m_luminanceColumns(opponentKernels()[0], m_width)
+        , m_chromaRows(opponentKernels()[1], m_height)
+        , m_chromaColumns(opponentKernels()[1], m_width)
+    {
+        for (const PaletteColour &colour : palette.colours)
+            m_paletteOpponents.push_back(opponentOf(linearOf(colour.colour)));
+
+        m_choice.resize(target.size());
+        StickerGrid startInPalette(m_width, m_height);
+        for (std::size_t cell = 0; cell < target.size(); ++cell) {
+            m_choice[cell] = std::uint8_t(paletteIndex(start.values()[cell]));
+            startInPalette.values()[cell] = palette.colours[m_choice[cell]].sticker;
+        }
+        const Grid<Lab> seenPicture = seenLab(target);
+        const OpponentGrid seenMosaic = blurOpponents(opponentOf(mosaicColours(startInPalette, palette)));
+
+        const std::size_t padded = std::size_t(m_stride) * std::size_t(m_height + 2 * Reach);
+        for (std::vector<float> *values : {&m_x, &m_y, &m_z, &m_pictureL, &m_pictureA, &m_pictureB, &m_cost, &m_exactCost})
+            values->assign(padded, 0.0f);
+        for (std::vector<float> &entry : m_metric)
+            entry.assign(padded, 0.0f);
+        for (int y = 0; y < m_height; ++y) {
+            for (int x = 0; x < m_width; ++x) {
+                const std::size_t at = slot(x, y);
+                const Lab &seen = seenPicture.at(x, y);
+                m_pictureL[at] = float(seen.l);
+                m_pictureA[at] = float(seen.a);
+                m_pictureB[at] = float(seen.b);
+                const Xyz mosaicXyz = xyzOf(seenMosaic.at(x, y));
+                m_x[at] = float(mosaicXyz.x);
+                m_y[at] = float(mosaicXyz.y);
+                m_z[at] = float(mosaicXyz.z);
+                m_exactCost[at] = float(ciede2000(pictureLab(at), mosaicLab(at)));
+            }
+        }
+        m_dirty.assign(target.size(), 1);
+        m_moved.assign(target.size(), 1);
+        renewMetrics(threads);
+    }
+
+    // The true score of the present pattern: the mean CIEDE2000 between the
+    // blurred picture and the blurred mosaic.
+    double score() const
+    {
+        double sum = 0;
+        for (int y = 0; y < m_height; ++y)
+            for (int x = 0; x < m_width; ++x)
+                sum += m_exactCost[slot(x, y)];
+        return sum / (double(m_width) * double(m_height));
+    }
+
+    // Takes the local metric of the cells whose mosaic changed at the middle
+    // between the blurred picture and the blurred mosaic, where CIEDE2000
+    // measures their difference.
+    void renewMetrics(unsigned threads)
+    {
+        inParallel(threads, m_height, [&](int y) {
+            for (int x = 0; x < m_width; ++x) {
+                if (!m_moved[cellIndex(x, y)])
+                    continue;
+                const std::size_t at = slot(x, y);
+                const Lab mosaic = mosaicLab(at);
+                const Lab picture = pictureLab(at);
+                const LocalMetric metric = localMetric(
+                    {(picture.l + mosaic.l) / 2, (picture.a + mosaic.a) / 2, (picture.b + mosaic.b) / 2});
+                for (std::size_t entry = 0; entry < metric.size(); ++entry)
+                    m_metric[entry][at] = metric[entry];
+                m_cost[at] = difference(metric, float(mosaic.l - picture.l), float(mosaic.a - picture.a),
+                                        float(mosaic.b - picture.b));
+                m_exactCost[at] = float(ciede2000(picture, mosaic));
+            }
+        });
+        std::fill(m_moved.begin(), m_moved.end(), 0);
+    }
+
+    // One pass over the cells that may gain. A cell's colours are proposed
+    // in the order the metric favours them; the first that truly lowers the
+    // score is taken. The rows are cut into bands wider than two reaches, so
+    // that the even bands, and then the odd ones, can be worked on at the
+    // same time without touching each other's cells; each band goes in
+    // reading order. The result is the same on any number of threads.
+    // Returns how many cells changed.
+    long long sweep(unsigned threads)
+    {
+        const int bands = (m_height + BandRows - 1) / BandRows;
+        std::vector<std::vector<std::pair<int, int>>> changed{std::size_t(bands)};
+        for (int parity = 0; parity < 2; ++parity) {
+            std::vector<int> work;
+            for (int band = parity; band < bands; band += 2)
+                work.push_back(band);
+            inParallel(threads, int(work.size()), [&](int item) {
+                const int band = work[std::size_t(item)];
+                for (int y = band * BandRows; y < std::min(m_height, (band + 1) * BandRows); ++y) {
+                    for (int x = 0; x < m_width; ++x) {
+                        if (m_dirty[cellIndex(x, y)] && improve(x, y))
+                            changed[std::size_t(band)].emplace_back(x, y);
+                    }
+                }
+            });
+        }
+
+        std::fill(m_dirty.begin(), m_dirty.end(), 0);
+        long long changes = 0;
+        for (const auto &band : changed) {
+            for (const auto &[x, y] : band)
+                markAround(x, y);
+            changes += (long long)band.size();
+        }
+        return changes;
+    }
+
+    StickerGrid pattern() const
+    {
+        StickerGrid stickers(m_width, m_height);
+        for (std::size_t cell = 0; cell < m_choice.size(); ++cell)
+            stickers.values()[cell] = m_palette.colours[m_choice[cell]].sticker;
+        return stickers;
+    }
+
+private:
+    // A change smaller than this is noise of the float sums, not a gain.
+    static constexpr float MinimumGain = 1e-3f;
+    // How many of a cell's proposed colours are judged by the true score.
+    static constexpr int MaxVerified = 2;
+    // Below this chromatic weight (and outside the luminance blur) a cell's
+    // true difference is followed by the metric until its next renewal.
+    static constexpr float SlightWeight = 2e-3f;
+    // Proposals leave out window rows whose chromatic weight is below this:
+    // they change a proposal's gain by little, and the true check sees them.
+    static constexpr float SlightRowWeight = 5e-3f;
+    // How far a change makes neighbours worth another look.
+    static constexpr int Neighbourhood = 7;
+    // Rows of a band: more than twice the reach apart, bands of one parity
+    // never read or write the same cell.
+    static constexpr int BandRows = 2 * Reach + 6;
+
+    std::size_t cellIndex(int x, int y) const { return std::size_t(y) * std::size_t(m_width) + std::size_t(x); }
+    std::size_t slot(int x, int y) const
+    {
+        return std::size_t(y + Reach) * std::size_t(m_stride) + std::size_t(x + Reach);
+    }
+
+    int paletteIndex(Sticker sticker) const
+    {
+        for (std::size_t index = 0; index < m_palette.colours.size(); ++index) {
+            if (m_palette.colours[index].sticker == sticker)
+                return int(index);
+        }
+        return 0; // a sticker the palette lacks starts as its first colour
+    }
+
+    Lab pictureLab(std::size_t at) const { return {m_pictureL[at], m_pictureA[at], m_pictureB[at]}; }
+    Lab mosaicLab(std::size_t at) const { return labOf(Xyz{m_x[at], m_y[at], m_z[at]}); }
+
+    Step step(int from, int to) const
+    {
+        const OpponentColour &a = m_paletteOpponents[std::size_t(from)];
+        const OpponentColour &b = m_paletteOpponents[std::size_t(to)];
+        const Xyz luminance = xyzOf(OpponentColour{b.luminance - a.luminance, 0, 0});
+        const Xyz chroma = xyzOf(OpponentColour{0, b.redGreen - a.redGreen, b.blueYellow - a.blueYellow});
+        return {{float(luminance.x), float(luminance.y), float(luminance.z)},
+                {float(chroma.x), float(chroma.y), float(chroma.z)}};
+    }
+
+    bool improve(int x, int y)
+    {
+        const int current = m_choice[cellIndex(x, y)];
+        std::array<float, 6> proposed;
+        for (int candidate = 0; candidate < int(m_paletteOpponents.size()); ++candidate)
+            proposed[std::size_t(candidate)] = candidate == current ? 0.0f : proposedGain(x, y, step(current, candidate));
+        for (int verified = 0; verified < MaxVerified; ++verified) {
+            const auto best = std::min_element(proposed.begin(), proposed.begin() + m_paletteOpponents.size());
+            if (*best >= -MinimumGain)
+                return false;
+            const int candidate = int(best - proposed.begin());
+            *best = 0.0f;
+            const Step move = step(current, candidate);
+            if (trueGain(x, y, move, false) < -MinimumGain) {
+                trueGain(x, y, move, true);
+                m_choice[cellIndex(x, y)] = std::uint8_t(candidate);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Cells whose best colour may have changed after (x, y) changed: those
+    // whose reach overlaps the cells it reaches.
+    void markAround(int x, int y)
+    {
+        const int reach = Neighbourhood;
+        for (int ty = std::max(0, y - reach); ty <= std::min(m_height - 1, y + reach); ++ty)
+            for (int tx = std::max(0, x - reach); tx <= std::min(m_width - 1, x + reach); ++tx)
+                m_dirty[cellIndex(tx, ty)] = 1;
+        for (int ty = std::max(0, y - Reach); ty <= std::min(m_height - 1, y + Reach); ++ty)
+            for (int tx = std::max(0, x - Reach); tx <= std::min(m_width - 1, x + Reach); ++tx)
+                m_moved[cellIndex(tx, ty)] = 1;
+    }
+
+    // The change of the summed metric differences when cell (x, y) changes
+    // by `step`: four cells of a window row at a time, without a branch.
+    float proposedGain(int x, int y, const Step &step) const
+    {
+        const float *luminanceRow = m_luminanceRows.weights(y);
+        const float *chromaRow = m_chromaRows.weights(y);
+        const float *luminanceColumn = m_luminanceColumns.weights(x);
+        const float *chromaColumn = m_chromaColumns.weights(x);
+        Float4 gain = splat(0.0f);
+        for (int row = 0; row < Window; ++row) {
+            const float luminanceWeight = luminanceRow[row];
+            const float chromaWeight = chromaRow[row];
+            if (luminanceWeight == 0.0f && chromaWeight < SlightRowWeight)
+                continue;
+            const std::size_t first = slot(x - Reach, y - Reach + row);
+            for (int i = 0; i < Lanes; i += 4) {
+                const std::size_t at = first + std::size_t(i);
+                const Float4 wl = luminanceWeight * load(luminanceColumn + i);
+                const Float4 wc = chromaWeight * load(chromaColumn + i);
+                const Float4 fx = labCurve4((load(&m_x[at]) + wl * step.luminance[0] + wc * step.chroma[0]) * (1.0f / WhiteX));
+                const Float4 fy = labCurve4(load(&m_y[at]) + wl * step.luminance[1] + wc * step.chroma[1]);
+                const Float4 fz = labCurve4((load(&m_z[at]) + wl * step.luminance[2] + wc * step.chroma[2]) * (1.0f / WhiteZ));
+                const Float4 dl = 116.0f * fy - 16.0f - load(&m_pictureL[at]);
+                const Float4 da = 500.0f * (fx - fy) - load(&m_pictureA[at]);
+                const Float4 db = 200.0f * (fy - fz) - load(&m_pictureB[at]);
+                const Float4 q = load(&m_metric[0][at]) * dl * dl + load(&m_metric[3][at]) * da * da
+                               + load(&m_metric[5][at]) * db * db
+                               + 2.0f * (load(&m_metric[1][at]) * dl * da + load(&m_metric[2][at]) * dl * db
+                                         + load(&m_metric[4][at]) * da * db);
+                gain += squareRoot4(q) - load(&m_cost[at]);
+            }
+        }
+        return gain[0] + gain[1] + gain[2] + gain[3];
+    }
+
+    // The change of the true score's sum when cell (x, y) changes by `step`;
+    // with apply, the change is made.
+    float trueGain(int x, int y, const Step &step, bool apply)
+    {
+        const float *luminanceRow = m_luminanceRows.weights(y);
+        const float *chromaRow = m_chromaRows.weights(y);
+        const float *luminanceColumn = m_luminanceColumns.weights(x);
+        const float *chromaColumn = m_chromaColumns.weights(x);
+        double gain = 0;
+        for (int ty = std::max(0, y - Reach); ty <= std::min(m_height - 1, y + Reach); ++ty) {
+            for (int tx = std::max(0, x - Reach); tx <= std::min(m_width - 1, x + Reach); ++tx) {
+                const std::size_t at = slot(tx, ty);
+                const float wl = luminanceRow[ty - y + Reach] * luminanceColumn[tx - x + Reach];
+                const float wc = chromaRow[ty - y + Reach] * chromaColumn[tx - x + Reach];
+                const Xyz moved{m_x[at] + wl * step.luminance[0] + wc * step.chroma[0],
+                                m_y[at] + wl * step.luminance[1] + wc * step.chroma[1],
+                                m_z[at] + wl * step.luminance[2] + wc * step.chroma[2]};
+                const Lab movedLab = labOf(moved);
+                const Lab picture = pictureLab(at);
+                const float cost = difference({m_metric[0][at], m_metric[1][at], m_metric[2][at], m_metric[3][at],
+                                               m_metric[4][at], m_metric[5][at]},
+                                              float(movedLab.l - picture.l), float(movedLab.a - picture.a),
+                                              float(movedLab.b - picture.b));
+                // Where the change is slight the metric's own change is as good.
+                const bool slight = wl == 0.0f && wc < SlightWeight;
+                const float exact = slight ? m_exactCost[at] + (cost - m_cost[at])
+                                           : float(ciede2000(picture, movedLab));
+                gain += double(exact) - double(m_exactCost[at]);
+                if (apply) {
+                    m_x[at] = float(moved.x);
+                    m_y[at] = float(moved.y);
+                    m_z[at] = float(moved.z);
+                    m_exactCost[at] = exact;
+                    m_cost[at] = cost;
+                }
+            }
+        }
+        return float(gain);
+    }
+
+    int m_width;
+    int m_height;
+    int m_stride; // padded row length
+    const StickerPalette &m_palette;
+    AxisInfluence m_luminanceRows;
+    AxisInfluence m_luminanceColumns;
+    AxisInfluence m_chromaRows;
+    AxisInfluence m_chromaColumns;
+    std::vector<OpponentColour> m_paletteOpponents;
+    std::vector<std::uint8_t> m_choice; // palette index of each cell, unpadded
+    std::vector<std::uint8_t> m_dirty; // may gain in the next pass, unpadded
+    std::vector<std::uint8_t> m_moved; // blurred mosaic changed since the metric was taken, unpadded
+    // Per padded cell: the blurred mosaic, the blurred picture, the metric
+    // between them, the difference it gives and the true difference.
+    std::vector<float> m_x, m_y, m_z;
+    std::vector<float> m_pictureL, m_pictureA, m_pictureB;
+    std::array<std::vector<float>, 6> m_metric;
+    std::vector<float> m_cost;
+    std::vector<float> m_exactCost;
+};
+
+} // namespace
+
+std::optional<StickerGrid> optimiseLikeness(const LinearGrid &target, const StickerPalette &palette,
+                                            const StickerGrid &start, const LikenessOptimiserSettings &settings,
+                                            const PatternProgress &progress)
+{
+    if (target.isEmpty() || palette.colours.size() < 2)
+        return start;
+    const unsigned threads = settings.threads != 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
+    LikenessSearch search(target, palette, start, threads);
+    double lastScore = search.score();
+    for (int pass = 0; pass < settings.maxSweeps; ++pass) {
+        if (progress && !progress(pass, settings.maxSweeps))
+            return std::nullopt;
+        const long long changes = search.sweep(threads);
+        const double score = search.score();
+        if (changes == 0 || score > lastScore * (1.0 - settings.minimumImprovement))
+            break;
+        lastScore = score;
+        search.renewMetrics(threads);
+    }
+    if (progress && !progress(settings.maxSweeps, settings.maxSweeps))
+        return std::nullopt;
+    return search.pattern();
+}
+
+} // namespace tessaly::pattern
