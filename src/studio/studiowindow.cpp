@@ -55,14 +55,14 @@ QImage imageOf(const pattern::SrgbPicture &picture)
 QString methodName(pattern::Method method)
 {
     switch (method) {
-    case pattern::Method::Optimised: return StudioWindow::tr("optimising");
-    case pattern::Method::Nearest: return StudioWindow::tr("matching nearest colours");
-    case pattern::Method::Ordered: return StudioWindow::tr("dithering");
+    case pattern::Method::Optimised: return QCoreApplication::translate("tessaly::studio::StudioWindow", "optimising");
+    case pattern::Method::Nearest: return QCoreApplication::translate("tessaly::studio::StudioWindow", "matching nearest colours");
+    case pattern::Method::Ordered: return QCoreApplication::translate("tessaly::studio::StudioWindow", "dithering");
     case pattern::Method::Diffusion:
-    case pattern::Method::Atkinson: return StudioWindow::tr("diffusing errors");
+    case pattern::Method::Atkinson: return QCoreApplication::translate("tessaly::studio::StudioWindow", "diffusing errors");
     case pattern::Method::Exact: break;
     }
-    return StudioWindow::tr("matching");
+    return QCoreApplication::translate("tessaly::studio::StudioWindow", "matching");
 }
 
 } // namespace
