@@ -6,8 +6,9 @@
 //                   cube solved
 //   HugeWall        a 100,000-cube wall: CSV and PDF without sequences, its
 //                   thousands of pages and the peak memory they take
-//   MosaicRun       the 15.9-million-cell run behind --bmp on a 5312 x 2988
-//                   picture, ns per cell, next to the engine's own figure
+//   MosaicRun       the 15.9-million-cell run on a 5312 x 2988 picture, ns
+//                   per cell, next to the engine's own figure: keeping its
+//                   cells for a guide (1), and for a --bmp alone without (0)
 //
 // peak_MB is the process's peak resident size after the benchmark: run one
 // benchmark alone (--benchmark_filter) to read its own peak.
@@ -159,20 +160,21 @@ void MosaicRun(benchmark::State &state)
 {
     const QImage picture = makeHueGradient(QSize(5312, 2988));
     const GuideFields fields = countsOf(5312, 2988);
-    std::int64_t cells = 0;
+    const CellCollection collection = state.range(0) != 0 ? CellCollection::Collect : CellCollection::Skip;
+    // The cells the run samples, kept or not: 5313 x 2989 at steps of 1.
+    const std::int64_t cells = 5313LL * 2989LL;
     std::chrono::steady_clock::duration spent{};
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const GuideMosaic mosaic = makeGuideMosaic(picture, fields);
+        const GuideMosaic mosaic = makeGuideMosaic(picture, fields, {}, collection);
         spent += std::chrono::steady_clock::now() - start;
-        cells = mosaic.cells.count();
         benchmark::DoNotOptimize(mosaic.canvas.constBits());
     }
     state.counters["cells"] = double(cells);
     state.counters["ns_per_cell"] = double(std::chrono::nanoseconds(spent).count())
                                     / (double(cells) * double(state.iterations()));
 }
-BENCHMARK(MosaicRun)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(MosaicRun)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
 } // namespace tessaly::bench

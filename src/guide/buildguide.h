@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cube/colour.h"
+#include "guide/photofacts.h"
 
 #include <array>
 #include <cstdint>
@@ -84,6 +85,7 @@ struct BuildGuide
 {
     GuideFigures figures;
     std::vector<GuideCube> cubes;
+    std::optional<PhotoFacts> photo; // how a photo pattern was made; empty for the window's mosaic
 
     const GuideCube &cubeAt(int column, int row) const
     {

@@ -23,19 +23,29 @@ FaceMark markOf(std::int16_t paletteIndex)
     }
 }
 
+FaceMark markOf(pattern::Sticker sticker)
+{
+    // FaceMark and Sticker share the cube colours' order.
+    if (const auto colour = pattern::colourOf(sticker))
+        return FaceMark(std::uint8_t(*colour));
+    return FaceMark::Black;
+}
+
 int cubesFor(int cells)
 {
     return (cells + CubeSide - 1) / CubeSide;
 }
 
-CubeFace faceAt(const MosaicCells &cells, int firstColumn, int firstRow)
+// markAt(i, j) gives the mark of a cell inside the pattern.
+template <typename MarkAt>
+CubeFace faceAt(const GuideFigures &figures, const MarkAt &markAt, int firstColumn, int firstRow)
 {
     CubeFace face{};
     for (int place = 0; place < int(face.size()); ++place) {
         const int i = firstColumn + place % CubeSide;
         const int j = firstRow + place / CubeSide;
-        const bool inside = i < cells.columns() && j < cells.rows();
-        face[std::size_t(place)] = inside ? markOf(cells.at(i, j)) : FaceMark::Outside;
+        const bool inside = i < figures.cellColumns && j < figures.cellRows;
+        face[std::size_t(place)] = inside ? markAt(i, j) : FaceMark::Outside;
     }
     return face;
 }
@@ -53,16 +63,16 @@ void count(GuideFigures &figures, const GuideCube &cube)
     }
 }
 
-} // namespace
-
-BuildGuide buildGuide(const MosaicCells &cells)
+// The one way every pattern becomes cubes, whatever holds its cells.
+template <typename MarkAt>
+BuildGuide buildGuideOf(int cellColumns, int cellRows, const MarkAt &markAt)
 {
     BuildGuide guide;
     GuideFigures &figures = guide.figures;
-    figures.cellColumns = cells.columns();
-    figures.cellRows = cells.rows();
-    figures.cubeColumns = cubesFor(cells.columns());
-    figures.cubeRows = cubesFor(cells.rows());
+    figures.cellColumns = cellColumns;
+    figures.cellRows = cellRows;
+    figures.cubeColumns = cubesFor(cellColumns);
+    figures.cubeRows = cubesFor(cellRows);
 
     guide.cubes.reserve(std::size_t(figures.cubeColumns) * std::size_t(figures.cubeRows));
     for (int row = 1; row <= figures.cubeRows; ++row) {
@@ -70,12 +80,25 @@ BuildGuide buildGuide(const MosaicCells &cells)
             GuideCube cube;
             cube.column = column;
             cube.row = row;
-            cube.face = faceAt(cells, (column - 1) * CubeSide, (row - 1) * CubeSide);
+            cube.face = faceAt(figures, markAt, (column - 1) * CubeSide, (row - 1) * CubeSide);
             count(figures, cube);
             guide.cubes.push_back(cube);
         }
     }
     return guide;
+}
+
+} // namespace
+
+BuildGuide buildGuide(const MosaicCells &cells)
+{
+    return buildGuideOf(cells.columns(), cells.rows(), [&](int i, int j) { return markOf(cells.at(i, j)); });
+}
+
+BuildGuide buildGuide(const pattern::StickerGrid &stickers)
+{
+    return buildGuideOf(stickers.width(), stickers.height(),
+                        [&](int i, int j) { return markOf(stickers.at(i, j)); });
 }
 
 } // namespace tessaly

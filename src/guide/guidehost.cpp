@@ -13,13 +13,14 @@ constexpr unsigned YieldsPerLook = 1u << 16;
 } // namespace
 
 GuideHost::GuideHost(const QImage &picture, const GuideFields &fields, QSize canvasSize,
-                     QColor backColor, std::function<bool()> interrupted)
+                     QColor backColor, std::function<bool()> interrupted, bool collectsCells)
     // Sized by the picture it is given: no full-size fill of its own first.
     : m_source(QSize(), backColor)
     , m_canvas(canvasSize, backColor)
     , m_columnValue(fieldNumber(fields.columns))
     , m_rowValue(fieldNumber(fields.rows))
     , m_interrupted(std::move(interrupted))
+    , m_collectsCells(collectsCells)
 {
     m_source.setPicture(picture);
     for (std::size_t field = 0; field < m_toleranceValues.size(); ++field)
@@ -63,7 +64,8 @@ void GuideHost::drawBox(float x1, float y1, float x2, float y2, Color color)
 
 void GuideHost::cellClassified(std::int32_t i, std::int32_t, std::int16_t paletteIndex)
 {
-    m_cells.append(i, paletteIndex);
+    if (m_collectsCells)
+        m_cells.append(i, paletteIndex);
 }
 
 void GuideHost::showError(std::string_view message)

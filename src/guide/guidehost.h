@@ -15,14 +15,16 @@ namespace tessaly {
 // A generation run's host without a window: the source picture and the
 // canvas are canvas images like the window's picture boxes, the fields are
 // fixed texts, and a yield never has events to handle. It collects every
-// classified cell, and keeps the message the run would have shown.
+// classified cell unless told not to, and keeps the message the run would
+// have shown.
 class GuideHost final : public MosaicHost
 {
 public:
     // interrupted, may be empty, is asked now and then inside yields; once it
-    // says true the run is told its window has gone and ends at once.
+    // says true the run is told its window has gone and ends at once. Without
+    // collectsCells, cells() stays empty: only the canvas is wanted.
     GuideHost(const QImage &picture, const GuideFields &fields, QSize canvasSize,
-              QColor backColor, std::function<bool()> interrupted = {});
+              QColor backColor, std::function<bool()> interrupted = {}, bool collectsCells = true);
 
     double sourceScaleWidth() const override;
     double sourceScaleHeight() const override;
@@ -61,6 +63,7 @@ private:
     std::function<bool()> m_interrupted;
     unsigned m_yieldsSinceLook = 0;
     bool m_closed = false;
+    bool m_collectsCells;
     MosaicCells m_cells;
     std::optional<std::string> m_error;
 };

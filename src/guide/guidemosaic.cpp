@@ -28,9 +28,10 @@ GuidePicture loadGuidePicture(const QString &path)
 }
 
 GuideMosaic makeGuideMosaic(const QImage &picture, const GuideFields &fields,
-                            const std::function<bool()> &interrupted)
+                            const std::function<bool()> &interrupted, CellCollection collection)
 {
-    GuideHost host(picture, fields, CanvasInterior, canvasBackColor(), interrupted);
+    const bool collects = collection == CellCollection::Collect;
+    GuideHost host(picture, fields, CanvasInterior, canvasBackColor(), interrupted, collects);
     std::int16_t scaleDivisor = 0;
     generateMosaic(host, StandardPalette, scaleDivisor);
 
@@ -38,7 +39,7 @@ GuideMosaic makeGuideMosaic(const QImage &picture, const GuideFields &fields,
     mosaic.interrupted = host.wasInterrupted();
     if (host.error())
         mosaic.refusal = explainRefusal(*host.error(), picture.size(), fields);
-    else if (!host.cells().isRectangular())
+    else if (collects && !host.cells().isRectangular())
         mosaic.refusal = QStringLiteral("The mosaic's rows are not all of one length");
     mosaic.canvas = host.canvas();
     mosaic.cells = host.takeCells();

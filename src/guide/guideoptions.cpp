@@ -1,5 +1,9 @@
 #include "guide/guideoptions.h"
 
+#include "guide/photooptionvalues.h"
+#include "pattern/palette.h"
+#include "guide/buildplanoptions.h"
+
 #include <QCommandLineParser>
 #include <QSet>
 
@@ -38,6 +42,62 @@ struct Declared
                                QStringLiteral("Threads that solve the faces (default: every core)."),
                                QStringLiteral("N")};
     QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("No progress output.")};
+
+    // A photo pattern instead of the window's mosaic: any of these asks for one.
+    QCommandLineOption wall{QStringLiteral("wall"),
+                            QStringLiteral("Photo pattern: a wall of COLUMNSxROWS cubes, such as 40x30."),
+                            QStringLiteral("CxR")};
+    QCommandLineOption cubes{QStringLiteral("cubes"),
+                             QStringLiteral("Photo pattern: about N cubes, in the shape of the picture."),
+                             QStringLiteral("N")};
+    QCommandLineOption fit{QStringLiteral("fit"),
+                           QStringLiteral("How the picture meets the wall's shape: crop (default), pad (white "
+                                          "round it) or stretch."),
+                           QStringLiteral("FIT")};
+    QCommandLineOption crop{QStringLiteral("crop"), QStringLiteral("Use only this part of the picture, in its pixels."),
+                            QStringLiteral("X,Y,W,H")};
+    QCommandLineOption brightness{QStringLiteral("brightness"),
+                                  QStringLiteral("Brighter or darker, -100 to 100 (default 0)."), QStringLiteral("N")};
+    QCommandLineOption contrast{QStringLiteral("contrast"), QStringLiteral("More or less contrast, -100 to 100."),
+                                QStringLiteral("N")};
+    QCommandLineOption saturation{QStringLiteral("saturation"),
+                                  QStringLiteral("More or less vivid colours, -100 to 100."), QStringLiteral("N")};
+    QCommandLineOption autoLevels{QStringLiteral("auto-levels"),
+                                  QStringLiteral("Stretch the picture's lightness to the palette's range.")};
+    QCommandLineOption palette{QStringLiteral("palette"),
+                               QStringLiteral("The cubes' colours: standard (default), classic or a palette file."),
+                               QStringLiteral("PALETTE")};
+    QCommandLineOption colours{QStringLiteral("colours"),
+                               QStringLiteral("Use only these of the palette's colours, such as WYROB."),
+                               QStringLiteral("LETTERS")};
+    QCommandLineOption method{QStringLiteral("method"),
+                              QStringLiteral("How cells get their colours: optimised (default), nearest, ordered, "
+                                             "diffusion, atkinson, or exact to read PICTURE as a sticker map."),
+                              QStringLiteral("METHOD")};
+    QCommandLineOption turnWeight{QStringLiteral("turn-weight"),
+                                  QStringLiteral("Optimised method: how much likeness a turn saved is worth; 0 for the "
+                                                 "likeness alone (default %1).")
+                                      .arg(pattern::DefaultTurnWeight),
+                                  QStringLiteral("W")};
+    QCommandLineOption maxTurns{QStringLiteral("max-turns"),
+                                QStringLiteral("Optimised method: no cube takes more than N turns."),
+                                QStringLiteral("N")};
+    QCommandLineOption preview{QStringLiteral("preview"), QStringLiteral("Write a picture of the built wall (PNG)."),
+                               QStringLiteral("FILE")};
+    QCommandLineOption previewScale{QStringLiteral("preview-scale"),
+                                    QStringLiteral("Pixels a sticker in the preview (default 8)."),
+                                    QStringLiteral("N")};
+    QCommandLineOption stickers{QStringLiteral("stickers"),
+                                QStringLiteral("Write the pattern as a PNG of one pixel a sticker, which "
+                                               "--method exact reads back."),
+                                QStringLiteral("FILE")};
+
+    QList<QCommandLineOption> photoOptions() const
+    {
+        return {wall,    cubes,   fit,    crop,       brightness, contrast, saturation,   autoLevels,
+                palette, colours, method, turnWeight, maxTurns,   preview,  previewScale, stickers};
+    }
+    QList<QCommandLineOption> windowOptions() const { return {columns, rows, tolerances, bmp}; }
 };
 
 GuideCommandLine failed(GuideCommandLine line, const QString &error)
@@ -55,6 +115,106 @@ std::optional<std::array<QString, 6>> toleranceTexts(const QString &list)
     std::array<QString, 6> tolerances;
     std::copy(texts.begin(), texts.end(), tolerances.begin());
     return tolerances;
+}
+
+// The first of options given, as "--name"; empty when none is.
+QString firstGiven(const QCommandLineParser &parser, const QList<QCommandLineOption> &options)
+{
+    for (const QCommandLineOption &option : options) {
+        if (parser.isSet(option))
+            return QStringLiteral("--") + option.names().constLast();
+    }
+    return {};
+}
+
+// Reads option's value into target when it is given; false with the
+// reader's message when the value is refused.
+template <typename Target, typename Reader>
+bool readGiven(const QCommandLineParser &parser, const QCommandLineOption &option, Reader reader, Target &target,
+               QString &error)
+{
+    if (!parser.isSet(option))
+        return true;
+    const auto read = reader(parser.value(option));
+    if (!read.value) {
+        error = read.error;
+        return false;
+    }
+    target = *read.value;
+    return true;
+}
+
+// The photo pattern's options, and the rules between them; empty when all
+// are right or none is given.
+QString readPhotoOptions(const QCommandLineParser &parser, const Declared &declared, GuideOptions &options)
+{
+    const QString photoOption = firstGiven(parser, declared.photoOptions());
+    if (photoOption.isEmpty())
+        return {};
+    if (const QString windowOption = firstGiven(parser, declared.windowOptions()); !windowOption.isEmpty())
+        return QStringLiteral("%1 is an option of the window's mosaic and %2 one of a photo pattern: "
+                              "use the options of one of them.")
+            .arg(windowOption, photoOption);
+
+    PhotoSettings photo;
+    QString error;
+    const auto adjustment = [](const QString &name) {
+        return [name](const QString &text) { return adjustmentFromText(name, text); };
+    };
+    const bool valuesRead = readGiven(parser, declared.wall, wallSizeFromText, photo.wall, error)
+                            && readGiven(parser, declared.cubes, cubeCountFromText, photo.cubes, error)
+                            && readGiven(parser, declared.fit, fitNamed, photo.fit, error)
+                            && readGiven(parser, declared.crop, cropFromText, photo.crop, error)
+                            && readGiven(parser, declared.brightness, adjustment(QStringLiteral("brightness")),
+                                         photo.adjustments.brightness, error)
+                            && readGiven(parser, declared.contrast, adjustment(QStringLiteral("contrast")),
+                                         photo.adjustments.contrast, error)
+                            && readGiven(parser, declared.saturation, adjustment(QStringLiteral("saturation")),
+                                         photo.adjustments.saturation, error)
+                            && readGiven(parser, declared.method, methodNamed, photo.method, error)
+                            && readGiven(parser, declared.turnWeight, turnWeightFromText, photo.turnWeight, error)
+                            && readGiven(parser, declared.maxTurns, maxTurnsFromText, photo.maxTurns, error)
+                            && readGiven(parser, declared.previewScale, previewScaleFromText, options.previewScale,
+                                         error);
+    if (!valuesRead)
+        return error;
+    photo.adjustments.autoLevels = parser.isSet(declared.autoLevels);
+
+    if (parser.isSet(declared.palette)) {
+        photo.palette = parser.value(declared.palette);
+        if (photo.palette.isEmpty())
+            return QStringLiteral("No palette given for --palette.");
+    }
+    if (parser.isSet(declared.colours)) {
+        // Every palette has at most the six letters: those of one with all
+        // six are the ones any palette may take.
+        photo.colours = parser.value(declared.colours);
+        const pattern::PaletteReading restricted =
+            pattern::restrictPalette(pattern::standardPalette(), photo.colours.toStdString());
+        if (!restricted.palette)
+            return QStringLiteral("Invalid colours \"%1\": %2")
+                .arg(photo.colours, QString::fromStdString(restricted.error));
+    }
+
+    if (photo.method != pattern::Method::Optimised) {
+        if (const QString turnOption = firstGiven(parser, {declared.turnWeight, declared.maxTurns}); !turnOption.isEmpty())
+            return QStringLiteral("%1 goes with --method optimised only.").arg(turnOption);
+    }
+    if (photo.method == pattern::Method::Exact) {
+        const QString notForMaps = firstGiven(parser, {declared.cubes, declared.fit, declared.crop, declared.brightness,
+                                                       declared.contrast, declared.saturation, declared.autoLevels});
+        if (!notForMaps.isEmpty())
+            return QStringLiteral("--method exact reads a sticker map as it is: %1 does not go with it.")
+                .arg(notForMaps);
+        if (options.picturePath.isEmpty())
+            return QStringLiteral("--method exact needs a sticker map as its PICTURE.");
+    } else if (!photo.wall && !photo.cubes) {
+        return QStringLiteral("A photo pattern needs a size: give --wall CxR or --cubes N.");
+    } else if (photo.wall && photo.cubes) {
+        return QStringLiteral("Give --wall or --cubes, not both.");
+    }
+    options.photo = photo;
+    return {};
 }
 
 std::optional<QPageSize> pageSizeNamed(const QString &name)
@@ -79,6 +239,9 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({declared.columns, declared.rows, declared.tolerances, declared.bmp, declared.csv,
                        declared.pdf, declared.pageSize, declared.face, declared.threads, declared.quiet});
+    parser.addOptions(declared.photoOptions());
+    const BuildPlanOptions planOptions;
+    parser.addOptions(planOptions.all());
     parser.addPositionalArgument(QStringLiteral("PICTURE"),
                                  QStringLiteral("The picture (default: the built-in sample picture)."),
                                  QStringLiteral("[PICTURE]"));
@@ -128,6 +291,8 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         options.threads = threads;
     }
     options.quiet = parser.isSet(declared.quiet);
+    if (const QString error = readBuildPlanOptions(parser, planOptions, options.plan); !error.isEmpty())
+        return failed(line, error);
 
     struct Output
     {
@@ -136,7 +301,8 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
     };
     QSet<QString> paths;
     for (const Output &output : {Output{declared.bmp, options.bmpPath}, Output{declared.csv, options.csvPath},
-                                 Output{declared.pdf, options.pdfPath}}) {
+                                 Output{declared.pdf, options.pdfPath}, Output{declared.preview, options.previewPath},
+                                 Output{declared.stickers, options.stickersPath}}) {
         if (!parser.isSet(output.option))
             continue;
         output.path = parser.value(output.option);
@@ -148,9 +314,12 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         paths.insert(output.path);
     }
 
+    if (const QString error = readPhotoOptions(parser, declared, options); !error.isEmpty())
+        return failed(line, error);
+
     if (parser.isSet(declared.face)) {
-        if (options.writesFiles() || !pictures.isEmpty())
-            return failed(line, QStringLiteral("--face takes no picture and no output file."));
+        if (options.writesFiles() || !pictures.isEmpty() || options.photo)
+            return failed(line, QStringLiteral("--face takes no picture, no output file and no photo pattern."));
         const QString letters = parser.value(declared.face);
         options.face = faceFromLetters(letters.toStdString());
         if (!options.face)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "guide/buildguide.h"
+#include "guide/buildplansettings.h"
 #include "guide/guidefields.h"
+#include "guide/photosettings.h"
 
 #include <QPageSize>
 #include <QString>
@@ -19,12 +21,21 @@ struct GuideOptions
     QString bmpPath;     // each empty when not asked for
     QString csvPath;
     QString pdfPath;
+    QString previewPath;  // photo patterns only
+    QString stickersPath;
+    int previewScale = 8; // pixels a sticker in the preview
     QPageSize pageSize{QPageSize::A4};
     std::optional<CubeFace> face; // --face: solve this face alone
     unsigned threads = 0;        // 0: every core
     bool quiet = false;
+    std::optional<PhotoSettings> photo; // a photo pattern instead of the window's mosaic
+    BuildPlanSettings plan;      // block order, panels, the builders' pace
 
-    bool writesFiles() const { return !bmpPath.isEmpty() || !csvPath.isEmpty() || !pdfPath.isEmpty(); }
+    bool writesFiles() const
+    {
+        return !bmpPath.isEmpty() || !csvPath.isEmpty() || !pdfPath.isEmpty() || !previewPath.isEmpty()
+               || !stickersPath.isEmpty();
+    }
 };
 
 // The command line read: what to do, and for Error the message to print

@@ -34,8 +34,13 @@ void drawBlockTitle(QPainter &painter, const GuidePageContext &context, int bloc
                      blockName(context, block));
 
     painter.setFont(context.fonts.text(PageLayout::TextFontSize + 1));
-    const QString where = QStringLiteral("列 Columns %1 · 行 Rows %2")
-                              .arg(span(cubes.left(), cubes.right()), span(cubes.top(), cubes.bottom()));
+    QString where = QStringLiteral("列 Columns %1 · 行 Rows %2")
+                        .arg(span(cubes.left(), cubes.right()), span(cubes.top(), cubes.bottom()));
+    if (context.plan.wall.panelled)
+        where += QStringLiteral(" · 面板 Panel %1").arg(context.plan.wall.blocks[std::size_t(block)].panel + 1);
+    if (context.solved)
+        where += QStringLiteral(" · 用时 Time %1")
+                     .arg(QString::fromStdString(formatBuildTime(context.seconds(context.blockWork[std::size_t(block)]))));
     painter.drawText(QRectF(area.left(), area.top() + 24, area.width(), 16), Qt::AlignLeft | Qt::AlignVCenter, where);
 
     painter.setFont(context.fonts.text(PageLayout::SmallFontSize));
@@ -48,7 +53,7 @@ void drawBlockTitle(QPainter &painter, const GuidePageContext &context, int bloc
 }
 
 // The wall's outline in the map area with the block filled in.
-void drawBlockMap(QPainter &painter, const GuidePageContext &context, const QRect &cubes)
+void drawBlockMap(QPainter &painter, const GuidePageContext &context, int block, const QRect &cubes)
 {
     const QRectF area = context.layout.blockMap.adjusted(0, 12, 0, -PointerSize - 2);
     const GuidePagePlan &plan = context.plan;
@@ -64,6 +69,13 @@ void drawBlockMap(QPainter &painter, const GuidePageContext &context, const QRec
     painter.setPen(Qt::NoPen);
     painter.setBrush(PanelColour);
     painter.drawRect(wall);
+
+    if (plan.wall.panelled) {
+        const CubeSpan &panel = plan.wall.panels[std::size_t(plan.wall.blocks[std::size_t(block)].panel)].cubes;
+        painter.setBrush(PanelOutlineColour.lighter(260));
+        painter.drawRect(QRectF(wall.left() + (panel.column - 1) * pitch, wall.top() + (panel.row - 1) * pitch,
+                                panel.columns * pitch, panel.rows * pitch));
+    }
 
     QRectF mark(wall.left() + (cubes.left() - 1) * pitch, wall.top() + (cubes.top() - 1) * pitch,
                 cubes.width() * pitch, cubes.height() * pitch);
@@ -92,15 +104,16 @@ void drawBlockMap(QPainter &painter, const GuidePageContext &context, const QRec
 void drawBlockPage(QPainter &painter, const GuidePageContext &context, int block)
 {
     const QRect cubes = context.plan.blockCubes(block);
-    drawGuidePageFrame(painter, context, block + 1, blockName(context, block));
+    drawGuidePageFrame(painter, context, context.plan.pageOfBlock(block), blockName(context, block));
     drawBlockTitle(painter, context, block, cubes);
-    drawBlockMap(painter, context, cubes);
+    drawBlockMap(painter, context, block, cubes);
 
     const PageLayout &layout = context.layout;
+    int card = 0;
     for (int row = cubes.top(); row <= cubes.bottom(); ++row) {
         for (int column = cubes.left(); column <= cubes.right(); ++column) {
             drawCubeCard(painter, context, context.guide.cubeAt(column, row),
-                         layout.cardRect(column - cubes.left(), row - cubes.top()));
+                         layout.cardRect(column - cubes.left(), row - cubes.top()), ++card);
         }
     }
 }

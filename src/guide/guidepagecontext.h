@@ -1,11 +1,17 @@
 #pragma once
 
 #include "guide/buildguide.h"
+#include "guide/buildplansettings.h"
+#include "guide/buildrecipes.h"
+#include "guide/buildtime.h"
 #include "guide/guidepageplan.h"
+#include "guide/guidepagerecipes.h"
 #include "guide/guidepagestyle.h"
 #include "guide/pagelayout.h"
 
 #include <QPageSize>
+
+#include <vector>
 
 namespace tessaly {
 
@@ -13,15 +19,24 @@ namespace tessaly {
 // must outlive the context.
 struct GuidePageContext
 {
-    GuidePageContext(const BuildGuide &guide, const QPageSize &pageSize);
+    GuidePageContext(const BuildGuide &guide, const QPageSize &pageSize, const BuildPlanSettings &settings = {});
 
     const BuildGuide &guide;
+    BuildPlanSettings settings;
     PageLayout layout;
-    GuidePagePlan plan;
     GuidePageFonts fonts;
+    StickerFills fills; // the colours of the guide's stickers
     bool solved; // every cube has its twists
+    GuidePagePlan plan;
+    std::vector<CubeWork> blockWork; // by block, in build order
+    std::vector<CubeWork> panelWork; // by panel, in build order
+    CubeWork wallWork;
+    std::vector<Recipe> recipes; // the recipes that need turns, once solved
+    RecipePages recipePages;     // where they are listed
 
     int pageCount() const { return plan.pageCount(); }
+    // The time the work takes at the builders' pace.
+    double seconds(const CubeWork &work) const { return buildSeconds(work, settings.pace); }
 };
 
 } // namespace tessaly

@@ -1,10 +1,13 @@
 #include "guide/guidepagecubecard.h"
 
 #include "guide/guidepagecontext.h"
+#include "guide/guidepagetext.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
+
+#include <vector>
 
 namespace tessaly {
 
@@ -19,7 +22,7 @@ struct TextRun
 };
 
 // Draws the runs one after another along a baseline.
-void drawRuns(QPainter &painter, QPointF baseline, const std::initializer_list<TextRun> &runs)
+void drawRuns(QPainter &painter, QPointF baseline, const std::vector<TextRun> &runs)
 {
     for (const TextRun &run : runs) {
         painter.setFont(run.font);
@@ -29,16 +32,50 @@ void drawRuns(QPainter &painter, QPointF baseline, const std::initializer_list<T
     }
 }
 
-void drawPlace(QPainter &painter, const GuidePageContext &context, const GuideCube &cube, const QRectF &line)
+qreal widthOf(const std::vector<TextRun> &runs)
 {
-    const QFont label = context.fonts.text(PageLayout::SmallFontSize + 1);
-    const QFont number = context.fonts.letters(PageLayout::TextFontSize + 1);
-    const QPointF baseline(line.left(), line.bottom() - 3);
-    drawRuns(painter, baseline,
-             {{QStringLiteral("列 Column "), label, RuleColour},
-              {QString::number(cube.column), number, Qt::black},
-              {QStringLiteral("   行 Row "), label, RuleColour},
-              {QString::number(cube.row), number, Qt::black}});
+    qreal width = 0;
+    for (const TextRun &run : runs)
+        width += QFontMetricsF(run.font).horizontalAdvance(run.text);
+    return width;
+}
+
+// The card's number in a small tab at the right of the line; returns its width.
+qreal drawCardNumber(QPainter &painter, const GuidePageContext &context, int card, const QRectF &line)
+{
+    const QFont font = context.fonts.letters(PageLayout::SmallFontSize);
+    const QString number = QString::number(card);
+    const qreal width = QFontMetricsF(font).horizontalAdvance(number) + 6;
+    const QRectF tab(line.right() - width, line.top() + 1, width, line.height() - 2);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(PanelColour);
+    painter.drawRoundedRect(tab, 2.5, 2.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(font);
+    painter.setPen(RuleColour);
+    painter.drawText(tab, Qt::AlignCenter, number);
+    return width;
+}
+
+// "列 Column 5   行 Row 7", smaller where large numbers would not fit
+// beside the card's number.
+void drawPlace(QPainter &painter, const GuidePageContext &context, const GuideCube &cube, int card,
+               const QRectF &line)
+{
+    const qreal room = line.width() - (card > 0 ? drawCardNumber(painter, context, card, line) + 3 : 0);
+    constexpr int MostShrink = 3;
+    for (int shrink = 0;; ++shrink) {
+        const QFont label = context.fonts.text(PageLayout::SmallFontSize + 1 - shrink);
+        const QFont number = context.fonts.letters(PageLayout::TextFontSize + 1 - shrink);
+        const std::vector<TextRun> runs{{QStringLiteral("列 Column "), label, RuleColour},
+                                        {QString::number(cube.column), number, Qt::black},
+                                        {QStringLiteral("   行 Row "), label, RuleColour},
+                                        {QString::number(cube.row), number, Qt::black}};
+        if (widthOf(runs) <= room || shrink == MostShrink) {
+            drawRuns(painter, QPointF(line.left(), line.bottom() - 3), runs);
+            return;
+        }
+    }
 }
 
 void drawFace(QPainter &painter, const GuidePageContext &context, const CubeFace &face, const QRectF &square)
@@ -47,7 +84,8 @@ void drawFace(QPainter &painter, const GuidePageContext &context, const CubeFace
     for (int place = 0; place < 9; ++place) {
         const QRectF rect(square.left() + (place % 3) * sticker, square.top() + (place / 3) * sticker, sticker,
                           sticker);
-        drawSticker(painter, rect, face[std::size_t(place)], context.fonts, PageLayout::StickerLetterSize);
+        drawSticker(painter, rect, face[std::size_t(place)], context.fills, context.fonts,
+                    PageLayout::StickerLetterSize);
     }
     painter.setPen(QPen(Qt::black, 1.4));
     painter.setBrush(Qt::NoBrush);
@@ -61,7 +99,7 @@ qreal drawGripSide(QPainter &painter, const GuidePageContext &context, const QSt
     const qreal swatch = 9;
     const qreal lineHeight = 11;
     drawSwatch(painter, QRectF(topLeft.x(), topLeft.y() + (lineHeight - swatch) / 2, swatch, swatch),
-               cubeColourFill(colour));
+               context.fills.of(colour));
     painter.setFont(context.fonts.text(PageLayout::SmallFontSize));
     painter.setPen(RuleColour);
     painter.drawText(QRectF(topLeft.x() + swatch + 3, topLeft.y(), width - swatch - 3, lineHeight),
@@ -90,19 +128,6 @@ void drawGrip(QPainter &painter, const GuidePageContext &context, const CubeTwis
     painter.drawText(QRectF(at, column.bottomRight()), Qt::AlignLeft | Qt::AlignBottom, turnsText(twists.turns));
 }
 
-// Breaks moves at spaces into lines no wider than width.
-QStringList wrapped(const QString &moves, const QFontMetricsF &metrics, qreal width)
-{
-    QStringList lines;
-    for (const QString &move : moves.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + QLatin1Char(' ') + move) <= width)
-            lines.last() += QLatin1Char(' ') + move;
-        else
-            lines.append(move);
-    }
-    return lines;
-}
-
 // The moves in the largest monospace size at which they fit the area.
 void drawMoves(QPainter &painter, const GuidePageContext &context, const CubeTwists &twists, const QRectF &area)
 {
@@ -116,7 +141,7 @@ void drawMoves(QPainter &painter, const GuidePageContext &context, const CubeTwi
     for (int size = PageLayout::MovesFontSize; size >= PageLayout::MovesMinFontSize; --size) {
         const QFont font = context.fonts.moves(size);
         const QFontMetricsF metrics(font);
-        const QStringList lines = wrapped(moves, metrics, area.width());
+        const QStringList lines = wrappedAtSpaces(moves, metrics, area.width());
         const qreal lineHeight = metrics.height();
         if (lines.size() * lineHeight <= area.height() || size == PageLayout::MovesMinFontSize) {
             painter.setFont(font);
@@ -130,7 +155,8 @@ void drawMoves(QPainter &painter, const GuidePageContext &context, const CubeTwi
 
 } // namespace
 
-void drawCubeCard(QPainter &painter, const GuidePageContext &context, const GuideCube &cube, const QRectF &rect)
+void drawCubeCard(QPainter &painter, const GuidePageContext &context, const GuideCube &cube, const QRectF &rect,
+                  int cardNumber)
 {
     const QRectF card = PageLayout::cardFrame(rect);
     painter.setPen(QPen(FaintColour, 0.5));
@@ -139,7 +165,7 @@ void drawCubeCard(QPainter &painter, const GuidePageContext &context, const Guid
 
     const QRectF inner = card.adjusted(PageLayout::CardPadding, PageLayout::CardPadding - 1, -PageLayout::CardPadding,
                                        -PageLayout::CardPadding);
-    drawPlace(painter, context, cube, QRectF(inner.topLeft(), QSizeF(inner.width(), PageLayout::PlaceLineHeight)));
+    drawPlace(painter, context, cube, cardNumber, QRectF(inner.topLeft(), QSizeF(inner.width(), PageLayout::PlaceLineHeight)));
 
     const QRectF face = PageLayout::faceRect(rect);
     drawFace(painter, context, cube.face, face);

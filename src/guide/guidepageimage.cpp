@@ -8,9 +8,10 @@
 
 namespace tessaly {
 
-QImage renderGuidePage(const BuildGuide &guide, int pageIndex, const QPageSize &pageSize, int dpi)
+QImage renderGuidePage(const BuildGuide &guide, int pageIndex, const QPageSize &pageSize, int dpi,
+                       const BuildPlanSettings &settings)
 {
-    const GuidePagePainter pages(guide, pageSize);
+    const GuidePagePainter pages(guide, pageSize, settings);
     if (!pages.problem().isEmpty() || pageIndex < 0 || pageIndex >= pages.pageCount() || dpi < 1)
         return {};
 

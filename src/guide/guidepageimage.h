@@ -1,5 +1,7 @@
 #pragma once
 
+#include "guide/buildplansettings.h"
+
 #include <QImage>
 
 class QPageSize;
@@ -12,6 +14,7 @@ struct BuildGuide;
 // per inch, by the same code that writes the PDF: for tests and for looking
 // at a page. A null image when the page does not exist or the guide cannot
 // be drawn.
-QImage renderGuidePage(const BuildGuide &guide, int pageIndex, const QPageSize &pageSize, int dpi);
+QImage renderGuidePage(const BuildGuide &guide, int pageIndex, const QPageSize &pageSize, int dpi,
+                       const BuildPlanSettings &settings = {});
 
 } // namespace tessaly

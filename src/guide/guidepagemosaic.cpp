@@ -52,9 +52,25 @@ void drawGridLines(QPainter &painter, const QRectF &rect, int columns, int rows,
     }
 }
 
+// The edges between the pieces that tile the wall: each piece's left and
+// top edge, unless it lies on the wall's own edge.
+template <typename Pieces>
+void drawInnerEdges(QPainter &painter, QPointF origin, qreal pitch, const Pieces &pieces, const QPen &pen)
+{
+    painter.setPen(pen);
+    for (const auto &piece : pieces) {
+        const CubeSpan &span = piece.cubes;
+        const QPointF topLeft = origin + QPointF((span.column - 1) * pitch, (span.row - 1) * pitch);
+        if (span.column > 1)
+            painter.drawLine(topLeft, topLeft + QPointF(0, span.rows * pitch));
+        if (span.row > 1)
+            painter.drawLine(topLeft, topLeft + QPointF(span.columns * pitch, 0));
+    }
+}
+
 } // namespace
 
-QImage mosaicImage(const BuildGuide &guide)
+QImage mosaicImage(const BuildGuide &guide, const StickerFills &fills)
 {
     const GuideFigures &figures = guide.figures;
     QImage image(std::max(1, figures.cellColumns), std::max(1, figures.cellRows), QImage::Format_RGB32);
@@ -65,7 +81,7 @@ QImage mosaicImage(const BuildGuide &guide)
             const int x = 3 * (cube.column - 1) + place % 3;
             const int y = 3 * (cube.row - 1) + place / 3;
             if (mark != FaceMark::Outside && x < image.width() && y < image.height())
-                image.setPixel(x, y, faceMarkFill(mark).rgb());
+                image.setPixel(x, y, fills.of(mark).rgb());
         }
     }
     return image;
@@ -88,7 +104,7 @@ void drawMosaic(QPainter &painter, const GuidePageContext &context, const QRectF
     // them, and the PDF keeps the picture lossless (JPEG would bleed colours).
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.drawImage(rect, mosaicImage(context.guide));
+    painter.drawImage(rect, mosaicImage(context.guide, context.fills));
 
     // Cubes run past the mosaic's edge where the last ones are partial.
     const qreal pitch = 3 * rect.width() / std::max(1, figures.cellColumns);
@@ -108,11 +124,12 @@ void drawMosaic(QPainter &painter, const GuidePageContext &context, const QRectF
     if (lineStep > 1)
         drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch, QSize(lineStep, lineStep),
                       QPen(gridColour, 0.7));
-    // The blocks of the block pages, one per page.
+    // The blocks of the block pages, one per page, and the panels.
     const GuidePagePlan &plan = context.plan;
     if (std::min(plan.blockColumns, plan.blockRows) * pitch >= MinBlockLinePitch)
-        drawGridLines(painter, cubes, figures.cubeColumns, figures.cubeRows, pitch,
-                      QSize(plan.blockColumns, plan.blockRows), QPen(AccentColour, 1.2));
+        drawInnerEdges(painter, cubes.topLeft(), pitch, plan.wall.blocks, QPen(AccentColour, 1.2));
+    if (plan.wall.panelled)
+        drawInnerEdges(painter, cubes.topLeft(), pitch, plan.wall.panels, QPen(PanelOutlineColour, 2.2));
     painter.restore();
 
     painter.setPen(QPen(Qt::black, 0.8));

@@ -9,11 +9,12 @@ namespace tessaly {
 
 struct BuildGuide;
 struct GuidePageContext;
+struct StickerFills;
 
-// The mosaic as a picture of one pixel per cell, drawn from the cubes'
-// faces; places outside the mosaic are not in it. 100,000 cubes make under
-// a million pixels.
-QImage mosaicImage(const BuildGuide &guide);
+// The mosaic as a picture of one pixel per cell in the fills' colours,
+// drawn from the cubes' faces; places outside the mosaic are not in it.
+// 100,000 cubes make under a million pixels.
+QImage mosaicImage(const BuildGuide &guide, const StickerFills &fills);
 
 // The largest rect of the mosaic's proportions that fits area, centred at
 // its top.

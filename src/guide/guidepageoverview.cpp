@@ -2,7 +2,9 @@
 
 #include "guide/guidepagecontext.h"
 #include "guide/guidepageframe.h"
+#include "guide/guidepagehowto.h"
 #include "guide/guidepagemosaic.h"
+#include "guide/guidepagephoto.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -14,7 +16,7 @@ namespace {
 constexpr qreal TitleHeight = 30;
 constexpr qreal EdgeNumbersRoom = 20; // left of and above the mosaic
 constexpr qreal LineHeight = 15;
-constexpr qreal FiguresHeight = 200;  // the tallest column of figures
+constexpr qreal FiguresHeight = 215;  // the tallest column of figures
 constexpr qreal KeyHeight = 160; // the heading, two rows of marks and six lines of how-to text
 constexpr qreal ColumnGap = 14;
 
@@ -90,11 +92,32 @@ void drawStickers(FigureColumn &column, const GuidePageContext &context)
     column.heading(QStringLiteral("贴纸 Stickers"));
     for (int index = 0; index < cube::ColourCount; ++index) {
         const auto colour = cube::Colour(index);
-        const QColor fill = cubeColourFill(colour);
+        const QColor fill = context.fills.of(colour);
         column.row(cubeColourName(colour), count(figures.stickers[std::size_t(index)]), &fill);
     }
-    const QColor black = faceMarkFill(FaceMark::Black);
+    const QColor black = context.fills.of(FaceMark::Black);
     column.row(QStringLiteral("黑 Black: 任意 any"), count(figures.blackCells), &black);
+}
+
+// The time the whole wall and its blocks take at the builders' pace, once
+// the turns are known.
+void drawBuildTime(FigureColumn &column, const GuidePageContext &context)
+{
+    if (!context.solved || context.blockWork.empty())
+        return;
+    double longest = 0;
+    for (const CubeWork &block : context.blockWork)
+        longest = std::max(longest, context.seconds(block));
+    const double total = context.seconds(context.wallWork);
+    const auto time = [](double seconds) { return QString::fromStdString(formatBuildTime(seconds)); };
+    const BuildPace &pace = context.settings.pace;
+    column.gap();
+    column.heading(QStringLiteral("用时 Build time"));
+    column.row(QStringLiteral("合计 Total"), time(total));
+    column.row(QStringLiteral("区块平均 Block average"), time(total / double(context.blockWork.size())));
+    column.row(QStringLiteral("最长区块 Longest block"), time(longest));
+    column.row(QStringLiteral("速度 Pace (turn / cube)"),
+               QStringLiteral("%1 s / %2 s").arg(pace.secondsPerTurn).arg(pace.secondsPerCube));
 }
 
 void drawTurnsAndPages(FigureColumn &column, const GuidePageContext &context)
@@ -107,12 +130,15 @@ void drawTurnsAndPages(FigureColumn &column, const GuidePageContext &context)
         column.row(QStringLiteral("合计 Total"), count(figures.totalTurns));
         column.row(QStringLiteral("平均每个魔方 Average per cube"), QString::number(average, 'f', 1));
         column.row(QStringLiteral("无需转动的魔方 Cubes with none"), count(figures.cubesWithoutTurns));
+        column.row(QStringLiteral("需转动的配方 Recipes with turns"), count(std::int64_t(context.recipes.size())));
         column.gap();
     }
     const GuidePagePlan &plan = context.plan;
     column.heading(QStringLiteral("区块 Blocks"));
     column.row(QStringLiteral("宽 × 高 Columns × rows"), QStringLiteral("%1 × %2").arg(plan.blocksAcross).arg(plan.blocksDown));
     column.row(QStringLiteral("每块魔方 Cubes per block"), QStringLiteral("%1 × %2").arg(plan.blockColumns).arg(plan.blockRows));
+    if (plan.wall.panelled)
+        column.row(QStringLiteral("面板 Panels"), count(plan.panelCount()));
     column.row(QStringLiteral("页 Pages"), count(context.pageCount()));
 }
 
@@ -133,17 +159,14 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
     const qreal top = area.top() + LineHeight + 6;
     for (int index = 0; index < 8; ++index) {
         const QPointF at(area.left() + (index % 4) * entryWidth, top + (index / 4) * (sticker + 6));
-        drawSticker(painter, QRectF(at, QSizeF(sticker, sticker)), marks[index], context.fonts, 9);
+        drawSticker(painter, QRectF(at, QSizeF(sticker, sticker)), marks[index], context.fills, context.fonts, 9);
         painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(at.x() + sticker + 5, at.y(), entryWidth - sticker - 8, sticker),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, QString::fromUtf8(names[index]));
     }
 
-    const QString howTo = QStringLiteral(
-        "按页拼装：每页一个区块，区块从上到下、每行从左到右排列（上图的洋红线）；每个魔方标有它在墙上的列和行。\n"
-        "Build page by page: one block per page, blocks in rows top to bottom, each row left to right (the magenta "
-        "lines above); every cube shows its column and row in the wall.\n"
+    const QString howTo = buildOrderHowTo(context) + QStringLiteral("\n"
         "握法：前面的颜色朝向自己，上面的颜色朝上，然后按顺序转动。R U F L D B 顺时针转 90°，' 逆时针，2 转 180°。\n"
         "Grip: hold the solved cube with the front colour facing you and the top colour up, then make the moves in "
         "order. R U F L D B turn that face a quarter clockwise, ' counter-clockwise, 2 a half turn.");
@@ -158,8 +181,9 @@ void drawKey(QPainter &painter, const GuidePageContext &context, const QRectF &a
 QRectF overviewMosaicRect(const GuidePageContext &context)
 {
     const QRectF body = context.layout.body;
-    const qreal mosaicHeight = body.height() - TitleHeight - EdgeNumbersRoom - FiguresHeight - KeyHeight;
-    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + EdgeNumbersRoom / 2,
+    const qreal photoBand = photoBandHeight(context);
+    const qreal mosaicHeight = body.height() - TitleHeight - photoBand - EdgeNumbersRoom - FiguresHeight - KeyHeight;
+    const QRectF mosaicArea(body.left() + EdgeNumbersRoom, body.top() + TitleHeight + photoBand + EdgeNumbersRoom / 2,
                             body.width() - EdgeNumbersRoom, mosaicHeight);
     return mosaicRect(context.guide, mosaicArea);
 }
@@ -174,6 +198,8 @@ void drawOverviewPage(QPainter &painter, const GuidePageContext &context)
     painter.setPen(Qt::black);
     painter.drawText(QRectF(body.topLeft(), QSizeF(body.width(), TitleHeight)), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("总览 Overview"));
+    drawPhotoBand(painter, context,
+                  QRectF(body.left(), body.top() + TitleHeight, body.width(), photoBandHeight(context)));
 
     const QRectF mosaic = overviewMosaicRect(context);
     drawMosaic(painter, context, mosaic);
@@ -187,6 +213,7 @@ void drawOverviewPage(QPainter &painter, const GuidePageContext &context)
     drawCellsAndCubes(cells, context);
     FigureColumn stickers(painter, context, columnAt(1), columnWidth);
     drawStickers(stickers, context);
+    drawBuildTime(stickers, context);
     FigureColumn turns(painter, context, columnAt(2), columnWidth);
     drawTurnsAndPages(turns, context);
 

@@ -2,13 +2,16 @@
 
 #include "guide/guidepageblock.h"
 #include "guide/guidepageoverview.h"
+#include "guide/guidepagepanel.h"
+#include "guide/guidepagerecipes.h"
 
 #include <QPainter>
 
 namespace tessaly {
 
-GuidePagePainter::GuidePagePainter(const BuildGuide &guide, const QPageSize &pageSize)
-    : m_context(guide, pageSize)
+GuidePagePainter::GuidePagePainter(const BuildGuide &guide, const QPageSize &pageSize,
+                                   const BuildPlanSettings &settings)
+    : m_context(guide, pageSize, settings)
 {
 }
 
@@ -28,11 +31,13 @@ void GuidePagePainter::paintPage(QPainter &painter, int pageIndex) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const int block = GuidePagePlan::blockOfPage(pageIndex);
-    if (block < 0)
-        drawOverviewPage(painter, m_context);
-    else
-        drawBlockPage(painter, m_context, block);
+    const GuidePagePlan::Page page = m_context.plan.pageAt(pageIndex);
+    switch (page.kind) {
+    case GuidePagePlan::PageKind::Overview: drawOverviewPage(painter, m_context); break;
+    case GuidePagePlan::PageKind::Recipes: drawRecipePage(painter, m_context, page.index); break;
+    case GuidePagePlan::PageKind::Panel: drawPanelPage(painter, m_context, page.index); break;
+    case GuidePagePlan::PageKind::Block: drawBlockPage(painter, m_context, page.index); break;
+    }
     painter.restore();
 }
 

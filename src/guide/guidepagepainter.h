@@ -16,7 +16,7 @@ struct BuildGuide;
 class GuidePagePainter
 {
 public:
-    GuidePagePainter(const BuildGuide &guide, const QPageSize &pageSize);
+    GuidePagePainter(const BuildGuide &guide, const QPageSize &pageSize, const BuildPlanSettings &settings = {});
 
     // Empty when the guide can be drawn on these pages, else why not.
     QString problem() const;

@@ -50,11 +50,26 @@ QColor cubeColourFill(cube::Colour colour)
     return {};
 }
 
-QColor faceMarkFill(FaceMark mark)
+QColor StickerFills::of(FaceMark mark) const
 {
     if (const auto colour = markColour(mark))
-        return cubeColourFill(*colour);
+        return of(*colour);
     return mark == FaceMark::Black ? QColor(0, 0, 0) : QColor(255, 255, 255);
+}
+
+StickerFills stickerFillsOf(const std::optional<PhotoFacts> &photo)
+{
+    StickerFills fills;
+    for (int index = 0; index < cube::ColourCount; ++index) {
+        const auto colour = cube::Colour(index);
+        if (photo) {
+            const pattern::Srgb8 rgb = photo->cubeColours[std::size_t(index)];
+            fills.colours[std::size_t(index)] = QColor(rgb.r, rgb.g, rgb.b);
+        } else {
+            fills.colours[std::size_t(index)] = cubeColourFill(colour);
+        }
+    }
+    return fills;
 }
 
 QString cubeColourName(cube::Colour colour)
@@ -100,10 +115,10 @@ QFont GuidePageFonts::moves(int size) const
     return sized(m_moves, size, true);
 }
 
-void drawSticker(QPainter &painter, const QRectF &rect, FaceMark mark, const GuidePageFonts &fonts,
-                 int letterSize)
+void drawSticker(QPainter &painter, const QRectF &rect, FaceMark mark, const StickerFills &fills,
+                 const GuidePageFonts &fonts, int letterSize)
 {
-    const QColor fill = faceMarkFill(mark);
+    const QColor fill = fills.of(mark);
     painter.setPen(QPen(RuleColour, 0.6));
     painter.setBrush(fill);
     painter.drawRect(rect);

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QString>
 
+#include <array>
+
 class QPainter;
 class QRectF;
 
@@ -17,7 +19,20 @@ namespace tessaly {
 
 // The exact mosaic colours: a sticker on paper matches the cell on screen.
 QColor cubeColourFill(cube::Colour colour);
-QColor faceMarkFill(FaceMark mark); // black for a black cell, white outside
+
+// The colours a guide's stickers and swatches are drawn in: the window
+// mosaic's own, or a photo pattern's palette.
+struct StickerFills
+{
+    std::array<QColor, cube::ColourCount> colours; // by cube::Colour
+
+    QColor of(cube::Colour colour) const { return colours[std::size_t(colour)]; }
+    QColor of(FaceMark mark) const; // black for a black cell, white outside
+};
+
+// The fills of the window's mosaic (cubeColourFill), or of the cubes a
+// photo pattern was made for.
+StickerFills stickerFillsOf(const std::optional<PhotoFacts> &photo);
 
 // "白 White": the Chinese name, then the English one.
 QString cubeColourName(cube::Colour colour);
@@ -31,6 +46,7 @@ inline const QColor RuleColour(90, 90, 90);
 inline const QColor FaintColour(150, 150, 150);
 inline const QColor AccentColour(220, 30, 110); // the block on the wall map
 inline const QColor PanelColour(228, 228, 228);
+inline const QColor PanelOutlineColour(0, 110, 170); // a panel's edge on maps of the wall
 
 // The fonts of the guide, resolved once. Sizes are in points.
 struct GuidePageFonts
@@ -50,8 +66,8 @@ private:
 // One place of a face: its colour with its letter, a black cell dark with a
 // dashed inner ring (any colour will do), a place outside the mosaic hatched
 // and empty.
-void drawSticker(QPainter &painter, const QRectF &rect, FaceMark mark, const GuidePageFonts &fonts,
-                 int letterSize);
+void drawSticker(QPainter &painter, const QRectF &rect, FaceMark mark, const StickerFills &fills,
+                 const GuidePageFonts &fonts, int letterSize);
 
 // A small filled square with a rule round it.
 void drawSwatch(QPainter &painter, const QRectF &rect, const QColor &fill);

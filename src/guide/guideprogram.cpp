@@ -1,13 +1,20 @@
 #include "guide/guideprogram.h"
 
 #include "guide/buildguide.h"
+#include "guide/buildplansummary.h"
 #include "guide/csvguidewriter.h"
 #include "guide/guidebuilder.h"
 #include "guide/guidemosaic.h"
+#include "guide/guidephotopattern.h"
 #include "guide/guidesummary.h"
 #include "guide/guidetwists.h"
 #include "guide/pdfguidewriter.h"
+#include "guide/photosummary.h"
+#include "guide/pngwriter.h"
 #include "guide/progressbar.h"
+#include "guide/stickermapimage.h"
+#include "guide/wallpreview.h"
+#include "pattern/stickermap.h"
 #include "platform/picturefile.h"
 
 #include <QCoreApplication>
@@ -68,7 +75,8 @@ int GuideProgram::runGuide(const GuideOptions &options)
 {
     // Opening every output first finds an unwritable one before the work.
     std::vector<PendingOutput> outputs;
-    for (const QString &path : {options.bmpPath, options.csvPath, options.pdfPath}) {
+    for (const QString &path :
+         {options.bmpPath, options.csvPath, options.pdfPath, options.previewPath, options.stickersPath}) {
         PendingOutput output{path, nullptr};
         if (!path.isEmpty()) {
             output.file = std::make_unique<QSaveFile>(path);
@@ -80,25 +88,56 @@ int GuideProgram::runGuide(const GuideOptions &options)
     PendingOutput &bmp = outputs[0];
     PendingOutput &csv = outputs[1];
     PendingOutput &pdf = outputs[2];
+    PendingOutput &preview = outputs[3];
+    PendingOutput &stickerMap = outputs[4];
 
     ProgressBar progress(m_err, m_environment.progressOnTerminal && !options.quiet);
-    progress.start(QStringLiteral("Loading picture"));
-    const GuidePicture picture = loadGuidePicture(options.picturePath);
-    if (picture.image.isNull())
-        return fail(QStringLiteral("cannot use the picture \"%1\": %2").arg(native(options.picturePath), picture.error));
-    if (interrupted())
-        return failInterrupted();
+    // The CSV, the PDF and the summary are made from the cubes and their twists.
+    const bool needsCubes = csv.file || pdf.file || !options.writesFiles();
+    BuildGuide guide;
+    QImage canvas;                                // the window's mosaic, for --bmp
+    std::optional<pattern::StickerGrid> stickers; // a photo pattern's, for --preview and --stickers
+    if (options.photo) {
+        GuidePhotoPattern photo =
+            makeGuidePhotoPattern(options.picturePath, *options.photo, progress, m_environment.interrupted);
+        if (photo.interrupted)
+            return failInterrupted();
+        if (!photo.stickers)
+            return fail(photo.error);
+        guide = buildGuide(*photo.stickers);
+        guide.photo = std::move(photo.facts);
+        stickers = std::move(photo.stickers);
+    } else {
+        progress.start(QStringLiteral("Loading picture"));
+        const GuidePicture picture = loadGuidePicture(options.picturePath);
+        if (picture.image.isNull())
+            return fail(
+                QStringLiteral("cannot use the picture \"%1\": %2").arg(native(options.picturePath), picture.error));
+        if (interrupted())
+            return failInterrupted();
 
-    progress.start(QStringLiteral("Making the mosaic"));
-    const GuideMosaic mosaic = makeGuideMosaic(picture.image, options.fields, m_environment.interrupted);
-    if (mosaic.interrupted)
-        return failInterrupted();
-    if (mosaic.refusal)
-        return fail(*mosaic.refusal);
+        progress.start(QStringLiteral("Making the mosaic"));
+        // A canvas alone needs no cubes: the cells are kept only for them.
+        const GuideMosaic mosaic = makeGuideMosaic(picture.image, options.fields, m_environment.interrupted,
+                                                   needsCubes ? CellCollection::Collect : CellCollection::Skip);
+        if (mosaic.interrupted)
+            return failInterrupted();
+        if (mosaic.refusal)
+            return fail(*mosaic.refusal);
+        if (needsCubes)
+            guide = buildGuide(mosaic.cells);
+        canvas = mosaic.canvas;
+    }
 
-    BuildGuide guide = buildGuide(mosaic.cells);
+    // Known before the long work of solving the faces.
+    const int previewScale = preview.file ? fittingPreviewScale(*stickers, options.previewScale) : 0;
+    if (preview.file && previewScale < 1)
+        return fail(QStringLiteral("the wall is too large for a preview: %1 x %2 stickers, more than %3 a side")
+                        .arg(stickers->width())
+                        .arg(stickers->height())
+                        .arg(MaxPreviewSide));
 
-    if (csv.file || pdf.file) {
+    if (needsCubes) {
         progress.start(QStringLiteral("Solving the faces"));
         const cube::FaceSolver solver;
         const bool solved = solveGuideTwists(guide, solver, options.threads, [&](std::size_t done, std::size_t total) {
@@ -110,7 +149,7 @@ int GuideProgram::runGuide(const GuideOptions &options)
     }
 
     if (bmp.file) {
-        const QString reason = writePictureAsBmp(mosaic.canvas, *bmp.file);
+        const QString reason = writePictureAsBmp(canvas, *bmp.file);
         if (!reason.isEmpty())
             return failWriting(bmp.path, reason);
     }
@@ -122,14 +161,30 @@ int GuideProgram::runGuide(const GuideOptions &options)
     }
     if (pdf.file) {
         progress.start(QStringLiteral("Writing the PDF"));
-        const QString reason = writePdfGuide(guide, *pdf.file, options.pageSize, [&](int done, int total) {
-            progress.update(done, total);
-            return !interrupted();
-        });
+        const QString reason = writePdfGuide(
+            guide, *pdf.file, options.pageSize,
+            [&](int done, int total) {
+                progress.update(done, total);
+                return !interrupted();
+            },
+            options.plan);
         if (interrupted())
             return failInterrupted();
         if (!reason.isEmpty())
             return failWriting(pdf.path, reason);
+    }
+    if (preview.file) {
+        progress.start(QStringLiteral("Drawing the preview"));
+        const QString reason =
+            writePng(renderWallPreview(*stickers, guide.photo->palette, previewScale), *preview.file);
+        if (!reason.isEmpty())
+            return failWriting(preview.path, reason);
+    }
+    if (stickerMap.file) {
+        const QString reason =
+            writePng(stickerMapImage(pattern::stickerMapPixels(*stickers, guide.photo->palette)), *stickerMap.file);
+        if (!reason.isEmpty())
+            return failWriting(stickerMap.path, reason);
     }
     progress.finish();
 
@@ -137,8 +192,16 @@ int GuideProgram::runGuide(const GuideOptions &options)
         if (output.file && !output.file->commit())
             return failWriting(output.path, output.file->errorString());
     }
-    if (!options.writesFiles())
-        m_out << guideSummary(guide.figures) << Qt::flush;
+    if (preview.file && previewScale < options.previewScale && !options.quiet)
+        m_err << "tessaly-guide: the preview has " << previewScale << " pixels a sticker, not "
+              << options.previewScale << ", to stay under " << MaxPreviewSide + 1 << " pixels a side\n"
+              << Qt::flush;
+    if (!options.writesFiles()) {
+        m_out << guideSummary(guide.figures) << buildPlanSummary(guide, options.pageSize, options.plan);
+        if (guide.photo)
+            m_out << '\n' << photoSummary(*guide.photo);
+        m_out << Qt::flush;
+    }
     return Success;
 }
 

@@ -25,13 +25,13 @@ QString deviceProblem(const QIODevice &device)
 } // namespace
 
 QString writePdfGuide(const BuildGuide &guide, QIODevice &device, const QPageSize &pageSize,
-                      const std::function<bool(int, int)> &progress)
+                      const std::function<bool(int, int)> &progress, const BuildPlanSettings &settings)
 {
     if (!device.isOpen() || !device.isWritable())
         return QStringLiteral("the PDF's file is not open for writing");
     if (!pageSize.isValid())
         return QStringLiteral("no page size");
-    const GuidePagePainter pages(guide, pageSize);
+    const GuidePagePainter pages(guide, pageSize, settings);
     if (const QString problem = pages.problem(); !problem.isEmpty())
         return problem;
 

@@ -1,6 +1,8 @@
 #include "pattern/likenessoptimiser.h"
 
 #include "pattern/localmetric.h"
+#include "cube/faceturntable.h"
+#include "pattern/fastciede2000.h"
 #include "pattern/likeness.h"
 #include "pattern/opponentblur.h"
 #include "pattern/opponentcolour.h"
@@ -89,6 +91,22 @@ inline Float4 labCurve4(Float4 t)
     return t > 0.008856f ? y : 7.787f * t + 16.0f / 116.0f;
 }
 
+// A blurred mosaic colour in CIELAB, through the fast cube root: the true
+// checks need millions of them, and float precision is plenty to compare.
+Lab fastLabOf(const Xyz &xyz)
+{
+    const float fx = labCurve(float(xyz.x) * (1.0f / WhiteX));
+    const float fy = labCurve(float(xyz.y));
+    const float fz = labCurve(float(xyz.z) * (1.0f / WhiteZ));
+    return {116.0 * fy - 16.0, 500.0 * (double(fx) - fy), 200.0 * (double(fy) - fz)};
+}
+
+// CIEDE2000 through its faster formulation.
+float trueDifference(const Lab &one, const Lab &other)
+{
+    return float(std::sqrt(squaredCiede2000(chromaLab(one), chromaLab(other))));
+}
+
 // How much one cell weighs in the blurred value of the cells up to Reach
 // away along one axis, mirrored edges included: for cell `source`, the
 // weights of blurred cells source - Reach ... source + Reach, then a zero.
@@ -138,6 +156,49 @@ struct Step
     std::array<float, 3> chroma;
 };
 
+// A face that takes few turns, with its index in the turn table.
+struct LowTurnFace
+{
+    std::uint32_t index;
+    std::array<int, 9> cells; // palette indices, reading order
+};
+
+// The indices of every face of at most two turns (1,722 faces), found once:
+// a cube's candidates for a face that is cheap to twist.
+const std::vector<std::uint32_t> &lowTurnFaceIndices(const cube::FaceTurnTable &table)
+{
+    constexpr int MostTurns = 2;
+    static const std::vector<std::uint32_t> indices = [&] {
+        std::vector<std::uint32_t> found;
+        for (std::uint32_t index = 0; index < cube::FaceTurnTable::ColouringCount; ++index) {
+            if (table.turns(index) <= MostTurns)
+                found.push_back(index);
+        }
+        return found;
+    }();
+    return indices;
+}
+
+// Those faces in the palette's colours, as palette indices;
+// paletteIndexOfColour gives each cube colour's palette index, -1 if none.
+std::vector<LowTurnFace> lowTurnFaces(const cube::FaceTurnTable &table, const std::array<int, 6> &paletteIndexOfColour)
+{
+    std::vector<LowTurnFace> faces;
+    for (const std::uint32_t index : lowTurnFaceIndices(table)) {
+        LowTurnFace face{index, {}};
+        bool inPalette = true;
+        std::uint32_t rest = index;
+        for (int &cell : face.cells) {
+            cell = paletteIndexOfColour[rest % 6];
+            inPalette = inPalette && cell >= 0;
+            rest /= 6;
+        }
+        if (inPalette)
+            faces.push_back(face);
+    }
+    return faces;
+}
+
 // The search: the pattern, the blurred mosaic of every cell in XYZ, the
 // blurred picture in Lab, and a local metric that turns their Lab
 // difference into about their CIEDE2000 difference. Moves are proposed by
@@ -150,7 +211,8 @@ struct Step
 class LikenessSearch
 {
 public:
-    LikenessSearch(const LinearGrid &target, const StickerPalette &palette, const StickerGrid &start, unsigned threads)
+    LikenessSearch(const LinearGrid &target, const StickerPalette &palette, const StickerGrid &start,
+                   const LikenessOptimiserSettings &settings, unsigned threads)
         : m_width(target.width())
         , m_height(target.height())
         , m_stride(m_width + 2 * Reach + 1)
@@ -163,6 +225,9 @@ public:
         for (const PaletteColour &colour : palette.colours)
             m_paletteOpponents.push_back(opponentOf(linearOf(colour.colour)));
 
+        for (std::size_t from = 0; from < m_paletteOpponents.size(); ++from)
+            for (std::size_t to = 0; to < m_paletteOpponents.size(); ++to)
+                m_steps[from][to] = step(int(from), int(to));
         m_choice.resize(target.size());
         StickerGrid startInPalette(m_width, m_height);
         for (std::size_t cell = 0; cell < target.size(); ++cell) {
@@ -188,23 +253,53 @@ public:
                 m_x[at] = float(mosaicXyz.x);
                 m_y[at] = float(mosaicXyz.y);
                 m_z[at] = float(mosaicXyz.z);
-                m_exactCost[at] = float(ciede2000(pictureLab(at), mosaicLab(at)));
+                m_exactCost[at] = trueDifference(pictureLab(at), mosaicLab(at));
             }
         }
         m_dirty.assign(target.size(), 1);
         m_moved.assign(target.size(), 1);
         renewMetrics(threads);
+        if (settings.turnTable && m_width % 3 == 0 && m_height % 3 == 0)
+            countTurns(settings);
     }
 
-    // The true score of the present pattern: the mean CIEDE2000 between the
-    // blurred picture and the blurred mosaic.
-    double score() const
+    // What the search lowers: the sum of the true CIEDE2000 between the
+    // blurred picture and the blurred mosaic over the cells, plus the
+    // weighted turns of the cubes.
+    double objective() const
     {
         double sum = 0;
         for (int y = 0; y < m_height; ++y)
             for (int x = 0; x < m_width; ++x)
                 sum += m_exactCost[slot(x, y)];
-        return sum / (double(m_width) * double(m_height));
+        for (const std::uint32_t face : m_faces)
+            sum += turnCost(face);
+        return sum;
+    }
+
+    // Cubes over the turn limit when no single sticker could bring them
+    // under it: each becomes one colour, its most frequent one (no turns).
+    void enforceTurnLimit()
+    {
+        if (m_faces.empty() || !m_maxTurns)
+            return;
+        const int cubeColumns = m_width / 3;
+        for (std::size_t cube = 0; cube < m_faces.size(); ++cube) {
+            if (m_turnTable->turns(m_faces[cube]) <= *m_maxTurns)
+                continue;
+            const int left = int(cube) % cubeColumns * 3;
+            const int top = int(cube) / cubeColumns * 3;
+            std::array<int, 6> counts{};
+            for (int place = 0; place < 9; ++place)
+                ++counts[m_choice[cellIndex(left + place % 3, top + place / 3)]];
+            const int colour = int(std::max_element(counts.begin(), counts.begin() + m_paletteOpponents.size()) - counts.begin());
+            for (int place = 0; place < 9; ++place) {
+                const int x = left + place % 3, y = top + place / 3;
+                const int current = m_choice[cellIndex(x, y)];
+                if (current != colour)
+                    makeMove(x, y, current, colour);
+            }
+        }
     }
 
     // Takes the local metric of the cells whose mosaic changed at the middle
@@ -225,7 +320,7 @@ public:
                     m_metric[entry][at] = metric[entry];
                 m_cost[at] = difference(metric, float(mosaic.l - picture.l), float(mosaic.a - picture.a),
                                         float(mosaic.b - picture.b));
-                m_exactCost[at] = float(ciede2000(picture, mosaic));
+                m_exactCost[at] = trueDifference(picture, mosaic);
             }
         });
         std::fill(m_moved.begin(), m_moved.end(), 0);
@@ -248,11 +343,18 @@ public:
                 work.push_back(band);
             inParallel(threads, int(work.size()), [&](int item) {
                 const int band = work[std::size_t(item)];
-                for (int y = band * BandRows; y < std::min(m_height, (band + 1) * BandRows); ++y) {
+                const int bottom = std::min(m_height, (band + 1) * BandRows);
+                for (int y = band * BandRows; y < bottom; ++y) {
                     for (int x = 0; x < m_width; ++x) {
                         if (m_dirty[cellIndex(x, y)] && improve(x, y))
                             changed[std::size_t(band)].emplace_back(x, y);
                     }
+                }
+                if (!m_faces.empty()) {
+                    for (int top = band * BandRows; top < bottom; top += 3)
+                        for (int left = 0; left < m_width; left += 3)
+                            if (improveCube(left, top))
+                                changed[std::size_t(band)].emplace_back(left + 1, top + 1);
                 }
             });
         }
@@ -282,7 +384,7 @@ private:
     static constexpr int MaxVerified = 2;
     // Below this chromatic weight (and outside the luminance blur) a cell's
     // true difference is followed by the metric until its next renewal.
-    static constexpr float SlightWeight = 2e-3f;
+    static constexpr float SlightWeight = 5e-3f;
     // Proposals leave out window rows whose chromatic weight is below this:
     // they change a proposal's gain by little, and the true check sees them.
     static constexpr float SlightRowWeight = 5e-3f;
@@ -290,7 +392,16 @@ private:
     static constexpr int Neighbourhood = 7;
     // Rows of a band: more than twice the reach apart, bands of one parity
     // never read or write the same cell.
-    static constexpr int BandRows = 2 * Reach + 6;
+    // A whole number of cube rows, so that a cube lies in one band.
+    static constexpr int BandRows = 18;
+    static_assert(BandRows > 2 * Reach + 2 && BandRows % 3 == 0);
+    // What each turn over the limit costs: more than any cell's colour.
+    static constexpr float OverLimitCost = 1000.0f;
+    // How many whole-face candidates of a cube are judged by the true score.
+    static constexpr int CubeCandidates = 2;
+    // A cube at this many turns or fewer is left to single stickers: a new
+    // face could save it little.
+    static constexpr int CheapFaceTurns = 2;
 
     std::size_t cellIndex(int x, int y) const { return std::size_t(y) * std::size_t(m_width) + std::size_t(x); }
     std::size_t slot(int x, int y) const
@@ -308,7 +419,7 @@ private:
     }
 
     Lab pictureLab(std::size_t at) const { return {m_pictureL[at], m_pictureA[at], m_pictureB[at]}; }
-    Lab mosaicLab(std::size_t at) const { return labOf(Xyz{m_x[at], m_y[at], m_z[at]}); }
+    Lab mosaicLab(std::size_t at) const { return fastLabOf(Xyz{m_x[at], m_y[at], m_z[at]}); }
 
     Step step(int from, int to) const
     {
@@ -323,23 +434,264 @@ private:
     bool improve(int x, int y)
     {
         const int current = m_choice[cellIndex(x, y)];
-        std::array<float, 6> proposed;
-        for (int candidate = 0; candidate < int(m_paletteOpponents.size()); ++candidate)
-            proposed[std::size_t(candidate)] = candidate == current ? 0.0f : proposedGain(x, y, step(current, candidate));
+        std::array<float, 6> turnGain{};
+        std::array<float, 6> proposed{};
+        for (int candidate = 0; candidate < int(m_paletteOpponents.size()); ++candidate) {
+            if (candidate == current)
+                continue;
+            turnGain[std::size_t(candidate)] = turnChange(x, y, current, candidate);
+            proposed[std::size_t(candidate)] = proposedGain(x, y, m_steps[std::size_t(current)][std::size_t(candidate)]) + turnGain[std::size_t(candidate)];
+        }
         for (int verified = 0; verified < MaxVerified; ++verified) {
             const auto best = std::min_element(proposed.begin(), proposed.begin() + m_paletteOpponents.size());
             if (*best >= -MinimumGain)
                 return false;
             const int candidate = int(best - proposed.begin());
             *best = 0.0f;
-            const Step move = step(current, candidate);
-            if (trueGain(x, y, move, false) < -MinimumGain) {
-                trueGain(x, y, move, true);
-                m_choice[cellIndex(x, y)] = std::uint8_t(candidate);
+            if (trueGain(x, y, m_steps[std::size_t(current)][std::size_t(candidate)], false) + turnGain[std::size_t(candidate)] < -MinimumGain) {
+                makeMove(x, y, current, candidate);
                 return true;
             }
         }
         return false;
+    }
+
+    // Tries to give the cube whose top left cell is (left, top) a whole new
+    // face: one with few turns, or its face with one colour merged into
+    // another. Candidates are ranked by the first-order change of the
+    // metric's sum plus their turns; the best few are judged by the true
+    // score of every cell they reach, and the first that lowers the whole is
+    // taken. Returns whether the face changed.
+    bool improveCube(int left, int top)
+    {
+        if (!cubeIsDirty(left, top) || m_turnTable->turns(m_faces[cubeOf(left, top)]) <= CheapFaceTurns)
+            return false;
+        const int colours = int(m_paletteOpponents.size());
+        std::array<int, 9> current;
+        for (int place = 0; place < 9; ++place)
+            current[std::size_t(place)] = m_choice[cellIndex(left + place % 3, top + place / 3)];
+        const std::array<std::array<float, 6>, 9> firstOrder = firstOrderGains(left, top, current);
+        const std::uint32_t face = m_faces[cubeOf(left, top)];
+        const float currentTurns = turnCost(face);
+
+        std::array<std::pair<float, std::array<int, 9>>, CubeCandidates> best;
+        best.fill({0.0f, current});
+        const auto consider = [&](const std::array<int, 9> &candidate, std::uint32_t candidateFace) {
+            float gain = turnCost(candidateFace) - currentTurns;
+            for (int place = 0; place < 9; ++place)
+                gain += firstOrder[std::size_t(place)][std::size_t(candidate[std::size_t(place)])];
+            if (gain >= best.back().first)
+                return;
+            best.back() = {gain, candidate};
+            std::sort(best.begin(), best.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        };
+        for (const LowTurnFace &low : m_lowTurnFaces) {
+            if (low.cells != current)
+                consider(low.cells, low.index);
+        }
+        for (int from = 0; from < colours; ++from) {
+            if (std::find(current.begin(), current.end(), from) == current.end())
+                continue;
+            for (int to = 0; to < colours; ++to) {
+                if (to == from)
+                    continue;
+                std::array<int, 9> candidate = current;
+                std::uint32_t candidateFace = face;
+                for (int place = 0; place < 9; ++place) {
+                    if (candidate[std::size_t(place)] == from) {
+                        candidate[std::size_t(place)] = to;
+                        candidateFace = candidateFace + std::uint32_t(colourNumber(to)) * placeValue(place % 3, place / 3)
+                                      - std::uint32_t(colourNumber(from)) * placeValue(place % 3, place / 3);
+                    }
+                }
+                consider(candidate, candidateFace);
+            }
+        }
+
+        for (const auto &[gain, candidate] : best) {
+            if (gain >= -MinimumGain)
+                break;
+            const std::uint32_t candidateFace = faceOf(candidate);
+            if (cubeTrueGain(left, top, current, candidate, false) + turnCost(candidateFace) - currentTurns < -MinimumGain) {
+                cubeTrueGain(left, top, current, candidate, true);
+                for (int place = 0; place < 9; ++place)
+                    m_choice[cellIndex(left + place % 3, top + place / 3)] = std::uint8_t(candidate[std::size_t(place)]);
+                m_faces[cubeOf(left, top)] = candidateFace;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool cubeIsDirty(int left, int top) const
+    {
+        for (int place = 0; place < 9; ++place)
+            if (m_dirty[cellIndex(left + place % 3, top + place / 3)])
+                return true;
+        return false;
+    }
+
+    std::uint32_t faceOf(const std::array<int, 9> &cells) const
+    {
+        std::uint32_t face = 0;
+        for (int place = 0; place < 9; ++place)
+            face += std::uint32_t(colourNumber(cells[std::size_t(place)])) * placeValue(place % 3, place / 3);
+        return face;
+    }
+
+    // For each cell of the cube and each palette colour, the first-order
+    // change of the metric's sum if that cell alone took that colour: the
+    // gradient of every reached cell's difference, blurred back to the cell.
+    std::array<std::array<float, 6>, 9> firstOrderGains(int left, int top, const std::array<int, 9> &current) const
+    {
+        constexpr int Side = 2 * Reach + 3;
+        std::array<std::array<float, 3>, Side * Side> gradients{};
+        for (int ty = std::max(0, top - Reach); ty <= std::min(m_height - 1, top + 2 + Reach); ++ty)
+            for (int tx = std::max(0, left - Reach); tx <= std::min(m_width - 1, left + 2 + Reach); ++tx)
+                gradients[std::size_t((ty - top + Reach) * Side + (tx - left + Reach))] = costGradient(slot(tx, ty));
+        std::array<std::array<float, 6>, 9> gains{};
+        for (int place = 0; place < 9; ++place) {
+            const int x = left + place % 3, y = top + place / 3;
+            std::array<float, 3> luminancePull{}, chromaPull{};
+            const float *luminanceRow = m_luminanceRows.weights(y);
+            const float *chromaRow = m_chromaRows.weights(y);
+            const float *luminanceColumn = m_luminanceColumns.weights(x);
+            const float *chromaColumn = m_chromaColumns.weights(x);
+            for (int ty = std::max(0, y - Reach); ty <= std::min(m_height - 1, y + Reach); ++ty) {
+                for (int tx = std::max(0, x - Reach); tx <= std::min(m_width - 1, x + Reach); ++tx) {
+                    const std::array<float, 3> &gradient = gradients[std::size_t((ty - top + Reach) * Side + (tx - left + Reach))];
+                    const float wl = luminanceRow[ty - y + Reach] * luminanceColumn[tx - x + Reach];
+                    const float wc = chromaRow[ty - y + Reach] * chromaColumn[tx - x + Reach];
+                    for (std::size_t axis = 0; axis < 3; ++axis) {
+                        luminancePull[axis] += wl * gradient[axis];
+                        chromaPull[axis] += wc * gradient[axis];
+                    }
+                }
+            }
+            const int from = current[std::size_t(place)];
+            for (int to = 0; to < int(m_paletteOpponents.size()); ++to) {
+                if (to == from)
+                    continue;
+                const Step &move = m_steps[std::size_t(from)][std::size_t(to)];
+                float gain = 0;
+                for (std::size_t axis = 0; axis < 3; ++axis)
+                    gain += move.luminance[axis] * luminancePull[axis] + move.chroma[axis] * chromaPull[axis];
+                gains[std::size_t(place)][std::size_t(to)] = gain;
+            }
+        }
+        return gains;
+    }
+
+    // How a cell's metric difference changes with its blurred mosaic's XYZ.
+    std::array<float, 3> costGradient(std::size_t at) const
+    {
+        if (m_cost[at] <= 1e-6f)
+            return {0, 0, 0};
+        const float x = m_x[at] / WhiteX, y = m_y[at], z = m_z[at] / WhiteZ;
+        const float fx = labCurve(x), fy = labCurve(y), fz = labCurve(z);
+        const float dl = 116.0f * fy - 16.0f - m_pictureL[at];
+        const float da = 500.0f * (fx - fy) - m_pictureA[at];
+        const float db = 200.0f * (fy - fz) - m_pictureB[at];
+        const auto &m = m_metric;
+        const float gl = (m[0][at] * dl + m[1][at] * da + m[2][at] * db) / m_cost[at];
+        const float ga = (m[1][at] * dl + m[3][at] * da + m[4][at] * db) / m_cost[at];
+        const float gb = (m[2][at] * dl + m[4][at] * da + m[5][at] * db) / m_cost[at];
+        const auto slope = [](float t, float f) { return t > 0.008856f ? 1.0f / (3.0f * f * f) : 7.787f; };
+        return {500.0f * ga * slope(x, fx) / WhiteX, (116.0f * gl - 500.0f * ga + 200.0f * gb) * slope(y, fy),
+                -200.0f * gb * slope(z, fz) / WhiteZ};
+    }
+
+    // The change of the true score's sum when the cube's cells change from
+    // `from` to `to` together; with apply, the change is made to the mosaic.
+    float cubeTrueGain(int left, int top, const std::array<int, 9> &from, const std::array<int, 9> &to, bool apply)
+    {
+        double gain = 0;
+        for (int ty = std::max(0, top - Reach); ty <= std::min(m_height - 1, top + 2 + Reach); ++ty) {
+            for (int tx = std::max(0, left - Reach); tx <= std::min(m_width - 1, left + 2 + Reach); ++tx) {
+                std::array<float, 3> change{};
+                for (int place = 0; place < 9; ++place) {
+                    const int x = left + place % 3, y = top + place / 3;
+                    if (from[std::size_t(place)] == to[std::size_t(place)] || std::abs(tx - x) > Reach || std::abs(ty - y) > Reach)
+                        continue;
+                    const Step &move = m_steps[std::size_t(from[std::size_t(place)])][std::size_t(to[std::size_t(place)])];
+                    const float wl = m_luminanceRows.weights(y)[ty - y + Reach] * m_luminanceColumns.weights(x)[tx - x + Reach];
+                    const float wc = m_chromaRows.weights(y)[ty - y + Reach] * m_chromaColumns.weights(x)[tx - x + Reach];
+                    for (std::size_t axis = 0; axis < 3; ++axis)
+                        change[axis] += wl * move.luminance[axis] + wc * move.chroma[axis];
+                }
+                const std::size_t at = slot(tx, ty);
+                const Xyz moved{m_x[at] + change[0], m_y[at] + change[1], m_z[at] + change[2]};
+                const Lab movedLab = fastLabOf(moved);
+                const Lab picture = pictureLab(at);
+                const float exact = trueDifference(picture, movedLab);
+                gain += double(exact) - double(m_exactCost[at]);
+                if (apply) {
+                    m_x[at] = float(moved.x);
+                    m_y[at] = float(moved.y);
+                    m_z[at] = float(moved.z);
+                    m_exactCost[at] = exact;
+                    m_cost[at] = difference({m_metric[0][at], m_metric[1][at], m_metric[2][at], m_metric[3][at], m_metric[4][at], m_metric[5][at]},
+                                            float(movedLab.l - picture.l), float(movedLab.a - picture.a),
+                                            float(movedLab.b - picture.b));
+                }
+            }
+        }
+        return float(gain);
+    }
+
+
+    void makeMove(int x, int y, int from, int to)
+    {
+        trueGain(x, y, m_steps[std::size_t(from)][std::size_t(to)], true);
+        m_choice[cellIndex(x, y)] = std::uint8_t(to);
+        if (!m_faces.empty())
+            m_faces[cubeOf(x, y)] = faceAfter(x, y, from, to);
+    }
+
+    // Turns: the face index of every cube (see cube::FaceTurnTable), and
+    // what a face's turns cost in the objective.
+    void countTurns(const LikenessOptimiserSettings &settings)
+    {
+        const int colours = int(m_paletteOpponents.size());
+        m_paletteIndexOfColour.fill(-1);
+        for (int index = 0; index < colours; ++index)
+            m_paletteIndexOfColour[std::size_t(colourNumber(index))] = index;
+        m_lowTurnFaces = lowTurnFaces(*settings.turnTable, m_paletteIndexOfColour);
+        m_turnTable = settings.turnTable;
+        m_turnWeight = float(settings.turnWeight);
+        m_maxTurns = settings.maxTurns;
+        m_faces.assign(std::size_t(m_width / 3) * std::size_t(m_height / 3), 0);
+        for (int y = 0; y < m_height; ++y)
+            for (int x = 0; x < m_width; ++x)
+                m_faces[cubeOf(x, y)] += std::uint32_t(colourNumber(m_choice[cellIndex(x, y)])) * placeValue(x, y);
+    }
+
+    std::size_t cubeOf(int x, int y) const { return std::size_t(y / 3) * std::size_t(m_width / 3) + std::size_t(x / 3); }
+    static std::uint32_t placeValue(int x, int y)
+    {
+        constexpr std::array<std::uint32_t, 9> Powers{1, 6, 36, 216, 1296, 7776, 46656, 279936, 1679616};
+        return Powers[std::size_t(y % 3 * 3 + x % 3)];
+    }
+    int colourNumber(int paletteIndex) const { return int(m_palette.colours[std::size_t(paletteIndex)].sticker); }
+    std::uint32_t faceAfter(int x, int y, int from, int to) const
+    {
+        return m_faces[cubeOf(x, y)] + std::uint32_t(colourNumber(to)) * placeValue(x, y)
+             - std::uint32_t(colourNumber(from)) * placeValue(x, y);
+    }
+
+    float turnCost(std::uint32_t face) const
+    {
+        const int turns = m_turnTable->turns(face);
+        const int excess = m_maxTurns ? std::max(0, turns - *m_maxTurns) : 0;
+        return m_turnWeight * float(turns) + OverLimitCost * float(excess);
+    }
+
+    // The change of the weighted turns when cell (x, y) changes colour.
+    float turnChange(int x, int y, int from, int to) const
+    {
+        if (m_faces.empty())
+            return 0.0f;
+        return turnCost(faceAfter(x, y, from, to)) - turnCost(m_faces[cubeOf(x, y)]);
     }
 
     // Cells whose best colour may have changed after (x, y) changed: those
@@ -407,7 +759,7 @@ private:
                 const Xyz moved{m_x[at] + wl * step.luminance[0] + wc * step.chroma[0],
                                 m_y[at] + wl * step.luminance[1] + wc * step.chroma[1],
                                 m_z[at] + wl * step.luminance[2] + wc * step.chroma[2]};
-                const Lab movedLab = labOf(moved);
+                const Lab movedLab = fastLabOf(moved);
                 const Lab picture = pictureLab(at);
                 const float cost = difference({m_metric[0][at], m_metric[1][at], m_metric[2][at], m_metric[3][at],
                                                m_metric[4][at], m_metric[5][at]},
@@ -415,8 +767,7 @@ private:
                                               float(movedLab.b - picture.b));
                 // Where the change is slight the metric's own change is as good.
                 const bool slight = wl == 0.0f && wc < SlightWeight;
-                const float exact = slight ? m_exactCost[at] + (cost - m_cost[at])
-                                           : float(ciede2000(picture, movedLab));
+                const float exact = slight ? m_exactCost[at] + (cost - m_cost[at]) : trueDifference(picture, movedLab);
                 gain += double(exact) - double(m_exactCost[at]);
                 if (apply) {
                     m_x[at] = float(moved.x);
@@ -442,6 +793,14 @@ private:
     std::vector<std::uint8_t> m_choice; // palette index of each cell, unpadded
     std::vector<std::uint8_t> m_dirty; // may gain in the next pass, unpadded
     std::vector<std::uint8_t> m_moved; // blurred mosaic changed since the metric was taken, unpadded
+    // Per cube, when the search counts turns: its face's index.
+    std::vector<std::uint32_t> m_faces;
+    std::array<std::array<Step, 6>, 6> m_steps{}; // by palette index, from and to
+    std::array<int, 6> m_paletteIndexOfColour{};  // by cube colour; -1 when the palette lacks it
+    std::vector<LowTurnFace> m_lowTurnFaces;
+    const cube::FaceTurnTable *m_turnTable = nullptr;
+    float m_turnWeight = 0;
+    std::optional<int> m_maxTurns;
     // Per padded cell: the blurred mosaic, the blurred picture, the metric
     // between them, the difference it gives and the true difference.
     std::vector<float> m_x, m_y, m_z;
@@ -460,18 +819,19 @@ std::optional<StickerGrid> optimiseLikeness(const LinearGrid &target, const Stic
     if (target.isEmpty() || palette.colours.size() < 2)
         return start;
     const unsigned threads = settings.threads != 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
-    LikenessSearch search(target, palette, start, threads);
-    double lastScore = search.score();
+    LikenessSearch search(target, palette, start, settings, threads);
+    double lastObjective = search.objective();
     for (int pass = 0; pass < settings.maxSweeps; ++pass) {
         if (progress && !progress(pass, settings.maxSweeps))
             return std::nullopt;
         const long long changes = search.sweep(threads);
-        const double score = search.score();
-        if (changes == 0 || score > lastScore * (1.0 - settings.minimumImprovement))
+        const double objective = search.objective();
+        if (changes == 0 || objective > lastObjective * (1.0 - settings.minimumImprovement))
             break;
-        lastScore = score;
+        lastObjective = objective;
         search.renewMetrics(threads);
     }
+    search.enforceTurnLimit();
     if (progress && !progress(settings.maxSweeps, settings.maxSweeps))
         return std::nullopt;
     return search.pattern();

@@ -1,5 +1,6 @@
 #include "pattern/photopattern.h"
 
+#include "cube/shippedfaceturntable.h"
 #include "pattern/adjustments.h"
 #include "pattern/arearesample.h"
 #include "pattern/errordiffusion.h"
@@ -10,6 +11,7 @@
 #include "pattern/ordereddither.h"
 
 #include <algorithm>
+#include <string>
 
 namespace tessaly::pattern {
 
@@ -53,10 +55,20 @@ std::optional<StickerGrid> matched(const LinearGrid &target, const PatternRecipe
     case Method::Ordered: return orderedDither(target, recipe.palette);
     case Method::Diffusion: return floydSteinberg(target, recipe.palette);
     case Method::Atkinson: return atkinson(target, recipe.palette);
-    case Method::Optimised:
-        // Error diffusion already mixes colours where the picture needs a
-        // mix, which leaves the search less to do than a flat start.
-        return optimiseLikeness(target, recipe.palette, floydSteinberg(target, recipe.palette), {}, progress);
+    case Method::Optimised: {
+        LikenessOptimiserSettings settings;
+        if (recipe.turnWeight <= 0 && !recipe.maxTurns) {
+            // Error diffusion already mixes colours where the picture needs
+            // a mix, which leaves the search less to do than a flat start.
+            return optimiseLikeness(target, recipe.palette, floydSteinberg(target, recipe.palette), settings, progress);
+        }
+        // Counting turns, a flat start lets the search add only the detail
+        // worth its turns, where a dither would have to be undone.
+        settings.turnTable = &cube::faceTurnTable();
+        settings.turnWeight = std::max(0.0, recipe.turnWeight);
+        settings.maxTurns = recipe.maxTurns;
+        return optimiseLikeness(target, recipe.palette, nearestColour(target, recipe.palette), settings, progress);
+    }
     case Method::Exact: break;
     }
     return std::nullopt;
@@ -88,6 +100,10 @@ PhotoPatternResult makePhotoPattern(const SrgbPicture &picture, const PatternRec
         result.error = checkCrop(*recipe.crop, picture.width, picture.height);
         if (!result.error.empty())
             return result;
+    }
+    if (recipe.maxTurns && (*recipe.maxTurns < 0 || *recipe.maxTurns > MostTurnsAnyFace)) {
+        result.error = "the turn limit must be 0 to " + std::to_string(MostTurnsAnyFace);
+        return result;
     }
     if (const std::string wrong = checkAdjustments(recipe.adjustments); !wrong.empty()) {
         result.error = wrong;

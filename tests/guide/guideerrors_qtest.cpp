@@ -100,6 +100,23 @@ void GuideErrorsTest::fails_data()
     QTest::newRow("thread count") << QStringList{"-j", "0", "--csv", csv} << 1 << "Invalid thread count \"0\"";
     QTest::newRow("face letters") << QStringList{"--face", "WWWWXWWWW"} << 1 << "Invalid face \"WWWWXWWWW\"";
     QTest::newRow("face length") << QStringList{"--face", "WWW"} << 1 << "Invalid face";
+    QTest::newRow("order") << QStringList{"--order", "left-right", "--csv", csv} << 1
+                           << "Invalid order \"left-right\": use top-down or bottom-up.";
+    QTest::newRow("panel of 0 columns") << QStringList{"--panel", "0x5", "--csv", csv} << 1 << "Invalid panel \"0x5\"";
+    QTest::newRow("negative panel") << QStringList{"--panel", "-3x5", "--pdf", csv} << 1 << "Invalid panel \"-3x5\"";
+    QTest::newRow("panel not a number") << QStringList{"--panel", "axb", "--csv", csv} << 1 << "Invalid panel \"axb\"";
+    QTest::newRow("panel of one number") << QStringList{"--panel", "20", "--csv", csv} << 1
+                                         << "give columns x rows of cubes";
+    QTest::newRow("panel beyond int") << QStringList{"--panel", "99999999999x2", "--csv", csv} << 1
+                                      << "Invalid panel \"99999999999x2\"";
+    QTest::newRow("negative seconds per turn") << QStringList{"--seconds-per-turn", "-1", "--csv", csv} << 1
+                                               << "Invalid seconds per turn \"-1\": give a number from 0 to 3600.";
+    QTest::newRow("seconds per turn not a number") << QStringList{"--seconds-per-turn", "fast", "--pdf", csv} << 1
+                                                   << "Invalid seconds per turn \"fast\"";
+    QTest::newRow("seconds per cube too many") << QStringList{"--seconds-per-cube", "3601", "--csv", csv} << 1
+                                               << "Invalid seconds per cube \"3601\"";
+    QTest::newRow("seconds per cube not finite") << QStringList{"--seconds-per-cube", "nan", "--csv", csv} << 1
+                                                 << "Invalid seconds per cube \"nan\"";
 
     // Pictures that cannot be used.
     QTest::newRow("missing picture") << QStringList{"@missing.png", "--csv", csv} << 2 << "The file does not exist";

@@ -135,7 +135,7 @@ void PdfGuideWriterTest::blockPageShowsEachStickerAtItsPlace()
     const int cellRows = 29;
     const BuildGuide guide = syntheticGuide(cellColumns, cellRows, true);
     const GuidePageContext context(guide, pageSize);
-    const QImage page = renderGuidePage(guide, 1 + block, pageSize, Dpi);
+    const QImage page = renderGuidePage(guide, context.plan.pageOfBlock(block), pageSize, Dpi);
     QVERIFY(!page.isNull());
 
     const QRect cubes = context.plan.blockCubes(block);
@@ -207,8 +207,9 @@ void PdfGuideWriterTest::gripAndMovesStayBlankUntilSolved()
                 ink += page.pixelColor(x, y) != QColor(Qt::white);
         return ink;
     };
+    // The solved guide's recipe pages come first.
     const QImage unsolvedPage = renderGuidePage(unsolved, 1, a4, Dpi);
-    const QImage solvedPage = renderGuidePage(solved, 1, a4, Dpi);
+    const QImage solvedPage = renderGuidePage(solved, context.plan.pageOfBlock(0), a4, Dpi);
     QCOMPARE(inkIn(unsolvedPage, grip), 0);
     QCOMPARE(inkIn(unsolvedPage, moves), 0);
     QVERIFY(inkIn(solvedPage, grip) > 100);
@@ -217,8 +218,8 @@ void PdfGuideWriterTest::gripAndMovesStayBlankUntilSolved()
 
 void PdfGuideWriterTest::writesOnePdfPageForEveryPlannedPage()
 {
-    // 7 x 6 cubes: on A4 two blocks across, two down.
-    const BuildGuide guide = syntheticGuide(20, 17, true);
+    // 7 x 6 cubes: on A4 two blocks across, two down; unsolved, no recipe pages.
+    const BuildGuide guide = syntheticGuide(20, 17, false);
     QByteArray pdf;
     QList<QPair<int, int>> calls;
     const QString error = writeToBuffer(guide, pdf, QPageSize(QPageSize::A4), [&](int done, int total) {

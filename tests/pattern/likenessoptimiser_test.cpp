@@ -1,3 +1,4 @@
+#include "cube/shippedfaceturntable.h"
 #include "pattern/errordiffusion.h"
 #include "pattern/likeness.h"
 #include "pattern/likenessoptimiser.h"
@@ -9,6 +10,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <random>
 
 namespace tessaly::pattern {
@@ -129,6 +131,76 @@ TEST(LikenessOptimiser, StopsWhenProgressCancels)
                                             [&](long long, long long) { return ++calls < 2; });
     EXPECT_FALSE(optimised);
     EXPECT_EQ(calls, 2);
+}
+
+// The total turns of a pattern of whole cubes, by the turn table.
+long long totalTurns(const StickerGrid &stickers)
+{
+    long long total = 0;
+    for (int top = 0; top < stickers.height(); top += 3) {
+        for (int left = 0; left < stickers.width(); left += 3) {
+            std::array<cube::Colour, 9> face;
+            for (int place = 0; place < 9; ++place)
+                face[std::size_t(place)] = *colourOf(stickers.at(left + place % 3, top + place / 3));
+            total += cube::faceTurnTable().turns(face);
+        }
+    }
+    return total;
+}
+
+std::optional<StickerGrid> optimisedWithTurns(const LinearGrid &target, double weight, std::optional<int> maxTurns = {})
+{
+    const StickerPalette palette = test::cubePalette();
+    LikenessOptimiserSettings settings;
+    settings.turnTable = &cube::faceTurnTable();
+    settings.turnWeight = weight;
+    settings.maxTurns = maxTurns;
+    return optimiseLikeness(target, palette, nearestColour(target, palette), settings);
+}
+
+TEST(LikenessOptimiserTurns, GiveNoMoreTurnsForALargerWeight)
+{
+    const LinearGrid target = smoothPicture(36, 36, 11);
+    long long previous = std::numeric_limits<long long>::max();
+    double previousScore = 0;
+    for (const double weight : {0.5, 2.0, 5.0, 10.0, 20.0, 50.0}) {
+        const auto optimised = optimisedWithTurns(target, weight);
+        ASSERT_TRUE(optimised);
+        const long long turns = totalTurns(*optimised);
+        const double sde = score(target, *optimised, test::cubePalette());
+        EXPECT_LE(turns, previous) << "weight " << weight;
+        EXPECT_GE(sde, previousScore - 0.05) << "weight " << weight; // fewer turns cost likeness, never buy it
+        previous = turns;
+        previousScore = sde;
+    }
+}
+
+TEST(LikenessOptimiserTurns, KeepEveryCubeWithinTheLimit)
+{
+    const LinearGrid target = smoothPicture(27, 27, 12);
+    for (const int limit : {0, 1, 2, 4}) {
+        const auto optimised = optimisedWithTurns(target, 0.0, limit);
+        ASSERT_TRUE(optimised);
+        for (int top = 0; top < 27; top += 3) {
+            for (int left = 0; left < 27; left += 3) {
+                std::array<cube::Colour, 9> face;
+                for (int place = 0; place < 9; ++place)
+                    face[std::size_t(place)] = *colourOf(optimised->at(left + place % 3, top + place / 3));
+                ASSERT_LE(cube::faceTurnTable().turns(face), limit) << "cube at " << left << "," << top;
+            }
+        }
+    }
+}
+
+TEST(LikenessOptimiserTurns, CostLikenessForFewerTurnsThanThePureOptimum)
+{
+    const StickerPalette palette = test::cubePalette();
+    const LinearGrid target = smoothPicture(45, 45, 13);
+    const auto pure = optimiseLikeness(target, palette, floydSteinberg(target, palette));
+    const auto balanced = optimisedWithTurns(target, 5.0);
+    ASSERT_TRUE(pure && balanced);
+    EXPECT_LT(totalTurns(*balanced), totalTurns(*pure));
+    EXPECT_GT(score(target, *balanced, palette), score(target, *pure, palette));
 }
 
 } // namespace

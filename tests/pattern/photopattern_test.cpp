@@ -1,4 +1,6 @@
+#include "pattern/errordiffusion.h"
 #include "pattern/likeness.h"
+#include "pattern/likenessoptimiser.h"
 #include "pattern/photopattern.h"
 #include "support/testpalettes.h"
 
@@ -121,6 +123,29 @@ TEST(PhotoPattern, FitsTheWallToTheCropRectangle)
     ASSERT_TRUE(result.pattern) << result.error;
     for (const Sticker sticker : result.pattern->stickers.values())
         ASSERT_EQ(sticker, Sticker::Blue);
+}
+
+// A turn weight of 0 asks for the likeness alone: the pure optimum.
+TEST(PhotoPattern, WithoutTurnWeightIsThePureLikenessOptimum)
+{
+    PatternRecipe recipe = recipeFor({6, 5}, Method::Optimised);
+    recipe.turnWeight = 0;
+    const SrgbPicture picture = splitPicture(60, 50, {90, 140, 200}, {230, 200, 120});
+    const PhotoPatternResult result = makePhotoPattern(picture, recipe);
+    ASSERT_TRUE(result.pattern) << result.error;
+    const auto pure = optimiseLikeness(result.pattern->target, recipe.palette,
+                                       floydSteinberg(result.pattern->target, recipe.palette));
+    ASSERT_TRUE(pure);
+    EXPECT_EQ(result.pattern->stickers, *pure);
+}
+
+TEST(PhotoPattern, RefusesATurnLimitNoFaceHas)
+{
+    PatternRecipe recipe = recipeFor({2, 2}, Method::Optimised);
+    recipe.maxTurns = 10;
+    const PhotoPatternResult result = makePhotoPattern(flatPicture(20, 20, {1, 2, 3}), recipe);
+    EXPECT_FALSE(result.pattern);
+    EXPECT_NE(result.error.find("turn limit"), std::string::npos) << result.error;
 }
 
 TEST(PhotoPattern, StopsWhenProgressCancels)

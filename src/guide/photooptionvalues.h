@@ -1,0 +1,53 @@
+#pragma once
+
+#include "pattern/patternrecipe.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tessaly {
+
+// The readers of the photo options' values: each gives the value, or a
+// message that quotes the text it was given.
+
+// The most cubes a wall may have.
+constexpr long long MaxWallCubes = 1'000'000;
+// The most pixels a preview may give a sticker.
+constexpr int MaxPreviewScale = 64;
+
+template <typename T>
+struct OptionValue
+{
+    std::optional<T> value;
+    QString error;
+};
+
+// "40x30": columns and rows of cubes, each at least 1, at most MaxWallCubes in all.
+OptionValue<pattern::WallSize> wallSizeFromText(const QString &text);
+// A whole number of cubes from 1 to MaxWallCubes.
+OptionValue<long long> cubeCountFromText(const QString &text);
+// crop, pad or stretch.
+OptionValue<pattern::Fit> fitNamed(const QString &name);
+// "X,Y,W,H": four whole numbers of picture pixels; whether they lie inside
+// the picture is asked once it is read.
+OptionValue<pattern::CropRect> cropFromText(const QString &text);
+// A whole number from -100 to 100 for the adjustment named (brightness,
+// contrast or saturation).
+OptionValue<int> adjustmentFromText(const QString &name, const QString &text);
+// optimised, nearest, ordered, diffusion, atkinson or exact.
+OptionValue<pattern::Method> methodNamed(const QString &name);
+// Pixels a sticker, 1 to MaxPreviewScale.
+OptionValue<int> previewScaleFromText(const QString &text);
+
+// --turn-weight: what a turn saved is worth against the likeness, 0 to MaxTurnWeight.
+inline constexpr double MaxTurnWeight = 1000;
+OptionValue<double> turnWeightFromText(const QString &text);
+
+// --max-turns: 0 to the most turns any face takes.
+OptionValue<int> maxTurnsFromText(const QString &text);
+
+// The method's name as methodNamed reads it.
+QString methodName(pattern::Method method);
+
+} // namespace tessaly
