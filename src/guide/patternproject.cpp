@@ -1,5 +1,6 @@
 #include "guide/patternproject.h"
 
+#include "guide/photooptionvalues.h"
 #include "pattern/adjustments.h"
 #include "pattern/palette.h"
 
@@ -169,12 +170,31 @@ void readAdjustments(ProjectReader &reader, PatternProject &project)
     values.autoLevels = reader.boolean(adjustments, QStringLiteral("autoLevels"), where);
 }
 
+// The turn weight and the limit came after the first projects: a file
+// without them has the defaults.
+void readTurns(ProjectReader &reader, PatternProject &project)
+{
+    const QJsonObject &root = reader.root();
+    if (root.contains(QStringLiteral("turnWeight"))) {
+        const QJsonValue value = root.value(QStringLiteral("turnWeight"));
+        const double weight = value.toDouble(-1);
+        if (!value.isDouble() || !(weight >= 0 && weight <= MaxTurnWeight))
+            reader.fail(QStringLiteral("the project's \"turnWeight\" is not a number from 0 to %1").arg(MaxTurnWeight));
+        else
+            project.recipe.turnWeight = weight;
+    }
+    if (root.contains(QStringLiteral("maxTurns")))
+        project.recipe.maxTurns =
+            int(reader.integer(root, QStringLiteral("maxTurns"), QStringLiteral("the project"), 0, pattern::MostTurnsAnyFace));
+}
+
 void readMatching(ProjectReader &reader, PatternProject &project)
 {
     const QString method = reader.string(reader.root(), QStringLiteral("method"), QStringLiteral("the project"));
     if (reader.ok() && !valueOf(methodNames(), method, project.recipe.method))
         reader.fail(QStringLiteral("the method \"%1\" is none of optimised, nearest, ordered, diffusion and atkinson")
                         .arg(method));
+    readTurns(reader, project);
 
     const QJsonValue lines = reader.root().value(QStringLiteral("palette"));
     if (!lines.isArray()) {
@@ -320,6 +340,9 @@ QByteArray patternProjectJson(const PatternProject &project, const QDir &folder)
         {QStringLiteral("palette"), palette},
         {QStringLiteral("touchUps"), touchUps},
     };
+    root.insert(QStringLiteral("turnWeight"), recipe.turnWeight);
+    if (recipe.maxTurns)
+        root.insert(QStringLiteral("maxTurns"), *recipe.maxTurns);
     if (recipe.crop) {
         root.insert(QStringLiteral("crop"), QJsonObject{{QStringLiteral("x"), recipe.crop->x},
                                                         {QStringLiteral("y"), recipe.crop->y},

@@ -51,7 +51,10 @@ struct PatternProjectReading
 // Refuses, saying what and where: text that is not JSON, a format version
 // newer than FormatVersion or below 1, a missing or wrong-typed field, a
 // wall under 1 x 1 cube, an empty crop, adjustments outside -100 to 100, a
-// palette that parsePalette refuses, an unknown method or fit, and a
+// palette that parsePalette refuses, an unknown method or fit, a turn
+// weight outside 0 to MaxTurnWeight or a turn limit outside 0 to
+// MostTurnsAnyFace (files without them, saved before they were, get the
+// defaults: DefaultTurnWeight and no limit), and a
 // touch-up outside the wall, of an unknown sticker or on a cell already set.
 PatternProjectReading parsePatternProject(const QByteArray &json, const QDir &folder);
 

@@ -1,11 +1,13 @@
 #include "studio/settingspanel.h"
 
+#include "guide/photooptionvalues.h"
 #include "pattern/framing.h"
 #include "studio/paletteeditor.h"
 #include "studio/studioeditcommand.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,6 +70,7 @@ SettingsPanel::SettingsPanel(QWidget *parent)
     m_method->addItem(tr("Error diffusion"), int(pattern::Method::Diffusion));
     m_method->addItem(tr("Atkinson"), int(pattern::Method::Atkinson));
     m_form->addRow(tr("Method:"), m_method);
+    addTurnSettings();
 
     m_palette = new QComboBox;
     m_palette->addItem(tr("Standard"));
@@ -113,6 +116,51 @@ SettingsPanel::SettingsPanel(QWidget *parent)
     });
 }
 
+void SettingsPanel::addTurnSettings()
+{
+    m_turnWeight = new QDoubleSpinBox;
+    m_turnWeight->setObjectName(QStringLiteral("turnWeight"));
+    m_turnWeight->setRange(0, MaxTurnWeight);
+    m_turnWeight->setDecimals(1);
+    m_turnWeight->setSingleStep(0.5);
+    m_turnWeight->setToolTip(tr("How much likeness a turn saved is worth: 0 for the likeness alone, more for "
+                                "cubes that are quicker to twist (default %L1)")
+                                 .arg(pattern::DefaultTurnWeight, 0, 'f', 1));
+    auto *defaultWeight = new QPushButton(tr("Default"));
+    auto *weightRow = new QHBoxLayout;
+    weightRow->addWidget(m_turnWeight, 1);
+    weightRow->addWidget(defaultWeight);
+    m_form->addRow(tr("Turn weight:"), weightRow);
+
+    m_limitTurns = new QCheckBox(tr("At most"));
+    m_limitTurns->setObjectName(QStringLiteral("limitTurns"));
+    m_maxTurns = new QSpinBox;
+    m_maxTurns->setObjectName(QStringLiteral("maxTurns"));
+    m_maxTurns->setRange(0, pattern::MostTurnsAnyFace);
+    m_maxTurns->setValue(pattern::MostTurnsAnyFace);
+    m_maxTurns->setSuffix(tr(" turns a cube"));
+    auto *limitRow = new QHBoxLayout;
+    limitRow->addWidget(m_limitTurns);
+    limitRow->addWidget(m_maxTurns, 1);
+    m_form->addRow(tr("Turn limit:"), limitRow);
+
+    connect(m_turnWeight, &QDoubleSpinBox::valueChanged, this, [this](double weight) {
+        pattern::PatternRecipe recipe = m_state.recipe;
+        recipe.turnWeight = weight;
+        edit(recipe, m_state.cubeBudget, tr("Turn weight"), TurnWeightEdit);
+    });
+    connect(defaultWeight, &QPushButton::clicked, this, [this] { m_turnWeight->setValue(pattern::DefaultTurnWeight); });
+    connect(m_limitTurns, &QCheckBox::clicked, this, &SettingsPanel::editTurnLimit);
+    connect(m_maxTurns, &QSpinBox::valueChanged, this, &SettingsPanel::editTurnLimit);
+}
+
+void SettingsPanel::editTurnLimit()
+{
+    pattern::PatternRecipe recipe = m_state.recipe;
+    recipe.maxTurns = m_limitTurns->isChecked() ? std::optional<int>(m_maxTurns->value()) : std::nullopt;
+    edit(recipe, m_state.cubeBudget, tr("Turn limit"), TurnLimitEdit);
+}
+
 QSlider *SettingsPanel::addSlider(const QString &name, int mergeKey, int pattern::Adjustments::*value)
 {
     auto *slider = new QSlider(Qt::Horizontal);
@@ -140,8 +188,10 @@ void SettingsPanel::showState(const ProjectState &state, double aspect)
 {
     m_state = state;
     m_aspect = aspect > 0 ? aspect : 1;
-    const std::vector<QWidget *> widgets{m_bySize, m_byBudget, m_columns, m_rows, m_lockRatio, m_budget, m_fit,
-                                         m_method, m_palette, m_brightness, m_contrast, m_saturation, m_autoLevels};
+    const std::vector<QWidget *> widgets{m_bySize,     m_byBudget,   m_columns,  m_rows,    m_lockRatio,
+                                         m_budget,     m_fit,        m_method,   m_palette, m_turnWeight,
+                                         m_limitTurns, m_maxTurns,   m_brightness, m_contrast, m_saturation,
+                                         m_autoLevels};
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     for (QWidget *widget : widgets)
         blockers.push_back(std::make_unique<QSignalBlocker>(widget));
@@ -159,6 +209,15 @@ void SettingsPanel::showState(const ProjectState &state, double aspect)
     m_budget->setEnabled(budgeted);
     m_fit->setCurrentIndex(m_fit->findData(int(recipe.fit)));
     m_method->setCurrentIndex(m_method->findData(int(recipe.method)));
+    // The other methods do not weigh turns.
+    const bool optimised = recipe.method == pattern::Method::Optimised;
+    m_turnWeight->setValue(recipe.turnWeight);
+    m_limitTurns->setChecked(recipe.maxTurns.has_value());
+    if (recipe.maxTurns)
+        m_maxTurns->setValue(*recipe.maxTurns);
+    m_turnWeight->setEnabled(optimised);
+    m_limitTurns->setEnabled(optimised);
+    m_maxTurns->setEnabled(optimised && recipe.maxTurns.has_value());
     m_palette->setCurrentIndex(recipe.palette == pattern::standardPalette() ? StandardPreset
                                : recipe.palette == pattern::classicPalette() ? ClassicPreset
                                                                              : CustomPreset);

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QFormLayout;
 class QSlider;
 class QSpinBox;
@@ -15,7 +16,8 @@ namespace tessaly::studio {
 
 // The recipe's settings: the wall's size (columns x rows, their ratio
 // locked to the picture's if asked, or a cube budget), fit, method,
-// palette, and the adjustments. Every change the user makes is reported as
+// palette, the optimised method's turn weight and turn limit, and the
+// adjustments. Every change the user makes is reported as
 // the whole new recipe; showing a state reports nothing.
 class SettingsPanel : public QWidget
 {
@@ -39,6 +41,8 @@ private:
     void editBudget();
     void editPalette(int preset);
     void openPaletteEditor();
+    void addTurnSettings();
+    void editTurnLimit();
     void edit(const pattern::PatternRecipe &recipe, long long cubeBudget, const QString &what, int mergeKey);
     QSlider *addSlider(const QString &name, int mergeKey, int pattern::Adjustments::*value);
 
@@ -53,6 +57,9 @@ private:
     QComboBox *m_fit = nullptr;
     QComboBox *m_method = nullptr;
     QComboBox *m_palette = nullptr;
+    QDoubleSpinBox *m_turnWeight = nullptr;
+    QCheckBox *m_limitTurns = nullptr;
+    QSpinBox *m_maxTurns = nullptr;
     QSlider *m_brightness = nullptr;
     QSlider *m_contrast = nullptr;
     QSlider *m_saturation = nullptr;

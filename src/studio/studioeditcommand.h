@@ -17,6 +17,8 @@ enum EditMergeKey : int {
     SaturationEdit,
     WallEdit,
     CropEdit,
+    TurnWeightEdit,
+    TurnLimitEdit,
     FirstStroke = 1000,
 };
 

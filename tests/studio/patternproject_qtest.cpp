@@ -21,6 +21,8 @@ PatternProject sampleProject(const QDir &folder)
     project.recipe.adjustments = {15, -30, 100, true};
     project.recipe.palette = pattern::classicPalette();
     project.recipe.method = pattern::Method::Atkinson;
+    project.recipe.turnWeight = 2.5;
+    project.recipe.maxTurns = 4;
     project.cubeBudget = 96;
     project.touchUps = {{0, 0, pattern::Sticker::Red}, {35, 23, pattern::Sticker::Blue}};
     return project;
@@ -71,6 +73,25 @@ private slots:
         QCOMPARE(reading.project->picturePath, QStringLiteral("/media/usb/walls/pictures/cat.png"));
     }
 
+    // Projects saved before the turn weight and limit were kept read as
+    // made with the defaults; a saved limit of 0 is a limit, not none.
+    void readsTheTurnSettingsOrTheirDefaults()
+    {
+        const QDir folder(QStringLiteral("/projects"));
+        QJsonObject root = QJsonDocument::fromJson(patternProjectJson(sampleProject(folder), folder)).object();
+        root.remove(QStringLiteral("turnWeight"));
+        root.remove(QStringLiteral("maxTurns"));
+        PatternProjectReading reading = parsePatternProject(QJsonDocument(root).toJson(), folder);
+        QVERIFY2(reading.project, qPrintable(reading.error));
+        QCOMPARE(reading.project->recipe.turnWeight, pattern::DefaultTurnWeight);
+        QCOMPARE(reading.project->recipe.maxTurns, std::nullopt);
+
+        root.insert(QStringLiteral("maxTurns"), 0);
+        reading = parsePatternProject(QJsonDocument(root).toJson(), folder);
+        QVERIFY2(reading.project, qPrintable(reading.error));
+        QCOMPARE(reading.project->recipe.maxTurns, std::optional<int>(0));
+    }
+
     void refusesDamagedOrNewerFiles_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -101,6 +122,12 @@ private slots:
             << "\"brightness\" is 101" << false;
         QTest::newRow("unknown method") << changed(QStringLiteral("method"), QStringLiteral("exact")) << "\"exact\""
                                         << false;
+        QTest::newRow("negative turn weight") << changed(QStringLiteral("turnWeight"), -1) << "\"turnWeight\"" << false;
+        QTest::newRow("turn weight as text")
+            << changed(QStringLiteral("turnWeight"), QStringLiteral("5")) << "\"turnWeight\"" << false;
+        QTest::newRow("turn limit over nine") << changed(QStringLiteral("maxTurns"), 10) << "\"maxTurns\" is 10" << false;
+        QTest::newRow("fractional turn limit") << changed(QStringLiteral("maxTurns"), 2.5) << "whole number \"maxTurns\""
+                                               << false;
         QTest::newRow("palette of one colour")
             << changed(QStringLiteral("palette"), QJsonArray{QStringLiteral("W #FFFFFF white")}) << "the palette:"
             << false;

@@ -50,6 +50,8 @@ private slots:
         QTest::newRow("wall size") << 3 << false;
         QTest::newRow("fit") << 4 << false;
         QTest::newRow("crop") << 5 << false;
+        QTest::newRow("turn weight") << 6 << true;
+        QTest::newRow("turn limit") << 7 << true;
     }
 
     void touchUpsFollowTheRules()
@@ -66,6 +68,8 @@ private slots:
         case 3: recipe.wall = {5, 3}; break;
         case 4: recipe.fit = pattern::Fit::Stretch; break;
         case 5: recipe.crop = pattern::CropRect{0, 0, 20, 15}; break;
+        case 6: recipe.turnWeight = 0.5; break;
+        case 7: recipe.maxTurns = 3; break;
         }
         pushSettings(document, recipe);
         QCOMPARE(document.state().recipe, recipe);
