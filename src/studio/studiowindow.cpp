@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
@@ -34,6 +35,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 namespace tessaly::studio {
 
@@ -118,6 +120,7 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
         }
     });
     connect(&m_worker, &PatternWorker::finished, this, &StudioWindow::patternFinished);
+    connect(&m_exporter, &ExportWorker::finished, this, &StudioWindow::exportFinished);
     connect(&m_worker, &PatternWorker::progressed, this, [this](long long done, long long total) {
         m_status->setText(tr("Making the pattern (%1)… %2%")
                               .arg(methodName(m_document->state().recipe.method))
@@ -176,6 +179,11 @@ void StudioWindow::createActions()
     QAction *saveAction = file->addAction(tr("&Save Project"), this, &StudioWindow::save);
     saveAction->setShortcut(QKeySequence::Save);
     file->addAction(tr("Save Project &As…"), this, &StudioWindow::saveAs)->setShortcut(QKeySequence::SaveAs);
+    file->addSeparator();
+    file->addAction(tr("Export PDF &Guide…"), this, [this] { chooseAndExport(ExportKind::PdfGuide); });
+    file->addAction(tr("Export &CSV…"), this, [this] { chooseAndExport(ExportKind::CsvGuide); });
+    file->addAction(tr("Export Pre&view PNG…"), this, [this] { chooseAndExport(ExportKind::Preview); });
+    file->addAction(tr("Export Sticker &Map…"), this, [this] { chooseAndExport(ExportKind::StickerMap); });
     file->addSeparator();
     file->addAction(tr("&Quit"), this, &QWidget::close)->setShortcut(QKeySequence::Quit);
 
@@ -263,11 +271,15 @@ void StudioWindow::patternFinished(const FinishedPattern &finished)
 {
     if (!finished.result.pattern) {
         m_status->setText(tr("No pattern: %1").arg(QString::fromStdString(finished.result.error)));
+        if (m_export && !m_exporter.isRunning())
+            exportFinished({tr("the settings make no pattern: %1").arg(QString::fromStdString(finished.result.error)),
+                            false});
         return;
     }
     m_made = finished;
     showPattern();
     m_status->setText(tr("Pattern ready: %1 × %2 cubes").arg(finished.recipe.wall.columns).arg(finished.recipe.wall.rows));
+    startPendingExport();
 }
 
 void StudioWindow::showPattern()
@@ -342,6 +354,102 @@ void StudioWindow::showCubeCard(QPoint cube)
     if (!m_shown)
         return;
     m_cubeCard->showCube(cubeInfo(m_shown->stickers, cube.x(), cube.y(), faceSolver()), m_made->recipe.palette);
+}
+
+// Exports.
+
+namespace {
+
+struct ExportFormat
+{
+    QString title;
+    QString filter;
+    QString suffix;
+};
+
+ExportFormat exportFormat(ExportKind kind)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("tessaly::studio::StudioWindow", text); };
+    switch (kind) {
+    case ExportKind::PdfGuide: return {tr("Export PDF Guide"), tr("PDF documents (*.pdf)"), QStringLiteral("pdf")};
+    case ExportKind::CsvGuide: return {tr("Export CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv")};
+    case ExportKind::Preview: return {tr("Export Preview PNG"), tr("PNG pictures (*.png)"), QStringLiteral("png")};
+    case ExportKind::StickerMap: return {tr("Export Sticker Map"), tr("PNG pictures (*.png)"), QStringLiteral("png")};
+    }
+    return {};
+}
+
+} // namespace
+
+void StudioWindow::chooseAndExport(ExportKind kind)
+{
+    const ExportFormat format = exportFormat(kind);
+    QString path = QFileDialog::getSaveFileName(this, format.title, lastFolder(), format.filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + format.suffix;
+    rememberFolder(path);
+    exportPattern(kind, path);
+}
+
+void StudioWindow::exportPattern(ExportKind kind, const QString &path)
+{
+    if (m_export)
+        return; // one export at a time: the progress dialog keeps the window from asking another
+    m_export = ExportRequest{kind, path};
+    m_exportProgress = new QProgressDialog(tr("Waiting for the pattern…"), tr("Cancel"), 0, 0, this);
+    m_exportProgress->setWindowTitle(exportFormat(kind).title);
+    m_exportProgress->setWindowModality(Qt::WindowModal);
+    m_exportProgress->setAttribute(Qt::WA_DeleteOnClose);
+    m_exportProgress->setAutoReset(false);
+    m_exportProgress->setAutoClose(false);
+    m_exportProgress->setMinimumDuration(300);
+    connect(m_exportProgress, &QProgressDialog::canceled, this, [this] {
+        if (m_exporter.isRunning())
+            m_exporter.cancel();
+        else
+            exportFinished({{}, true});
+    });
+    connect(&m_exporter, &ExportWorker::progressed, m_exportProgress, [this](int done, int total) {
+        m_exportProgress->setMaximum(total);
+        m_exportProgress->setValue(done);
+    });
+    startPendingExport();
+}
+
+bool StudioWindow::patternIsCurrent() const
+{
+    return m_made && m_made->result.pattern && !m_worker.isBusy() && m_made->recipe == m_document->state().recipe;
+}
+
+void StudioWindow::startPendingExport()
+{
+    if (!m_export || m_exporter.isRunning() || !patternIsCurrent())
+        return;
+    m_exportProgress->setLabelText(tr("Writing %1…").arg(QDir::toNativeSeparators(m_export->path)));
+    m_exporter.start(m_export->kind, projectGuide(m_document->project(), *m_made->result.pattern), ExportSettings{},
+                     m_export->path);
+}
+
+void StudioWindow::exportFinished(const ExportOutcome &outcome)
+{
+    const std::optional<ExportRequest> request = std::exchange(m_export, std::nullopt);
+    if (m_exportProgress)
+        m_exportProgress->close();
+    m_exportProgress = nullptr;
+    if (!request)
+        return;
+    const QString shownPath = QDir::toNativeSeparators(request->path);
+    if (outcome.cancelled) {
+        m_status->setText(tr("Export cancelled; %1 was not written").arg(shownPath));
+    } else if (!outcome.error.isEmpty()) {
+        QMessageBox::warning(this, exportFormat(request->kind).title,
+                             tr("Cannot export %1:\n%2\nAny earlier file there is unchanged.")
+                                 .arg(shownPath, outcome.error));
+    } else {
+        m_status->setText(tr("Exported %1").arg(shownPath));
+    }
 }
 
 QString StudioWindow::touchUpWarning() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pattern/photopattern.h"
+#include "studio/exportworker.h"
 #include "studio/patternworker.h"
 
 #include <QMainWindow>
@@ -12,6 +13,7 @@ class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QProgressDialog;
 
 namespace tessaly::cube {
 class FaceSolver;
@@ -45,6 +47,11 @@ public:
     bool openProject(const QString &path);
     // Saves the project to path; says why in a message box when it cannot.
     bool saveProject(const QString &path);
+    // Writes the export of the shown pattern to path on the export worker,
+    // with a progress dialog that can cancel it; once the pattern of the
+    // current settings is made if it is still being made. A failure is
+    // told in a message box, any earlier file at path left intact.
+    void exportPattern(ExportKind kind, const QString &path);
 
     StudioDocument &document() { return *m_document; }
     WallView &wallView() { return *m_wallView; }
@@ -53,6 +60,7 @@ public:
     // The warning shown when an edit cleared the touch-ups; empty when none.
     QString touchUpWarning() const;
     PatternWorker &worker() { return m_worker; }
+    ExportWorker &exporter() { return m_exporter; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -76,6 +84,10 @@ private:
     double framedAspect() const;
     void chooseAndOpenPicture();
     void chooseAndOpenProject();
+    void chooseAndExport(ExportKind kind);
+    bool patternIsCurrent() const;
+    void startPendingExport();
+    void exportFinished(const ExportOutcome &outcome);
     bool save();
     bool saveAs();
     bool maybeSave();
@@ -86,6 +98,7 @@ private:
     void rememberFolder(const QString &path);
 
     PatternWorker m_worker;
+    ExportWorker m_exporter;
     StudioDocument *m_document = nullptr;
     WallView *m_wallView = nullptr;
     SourcePictureView *m_sourceView = nullptr;
@@ -98,6 +111,15 @@ private:
     QMenu *m_viewMenu = nullptr;
     QAction *m_paintAction = nullptr;
     QComboBox *m_paintColour = nullptr;
+    QProgressDialog *m_exportProgress = nullptr;
+
+    // An export asked for, waiting for its pattern or being written.
+    struct ExportRequest
+    {
+        ExportKind kind;
+        QString path;
+    };
+    std::optional<ExportRequest> m_export;
 
     std::optional<FinishedPattern> m_made; // the newest pattern made, before touch-ups
     std::optional<pattern::PhotoPattern> m_shown;
