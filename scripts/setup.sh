@@ -13,6 +13,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     # a real X server for the end-to-end tests, and tools to drive and check it
     xvfb xauth xdotool x11-utils imagemagick desktop-file-utils
+    # comparing the pages of PDF guides
+    poppler-utils
     # the window's Chinese captions
     fonts-wqy-microhei
     # the Debian package and its checks
