@@ -70,6 +70,7 @@ CubeCard::CubeCard(QWidget *parent)
 void CubeCard::showCube(const CubeInfo &cube, const pattern::StickerPalette &palette)
 {
     m_drawing->setFace(cube.face, palette);
+    m_drawing->show();
     const CubeTwists &twists = cube.twists;
     m_text->setText(tr("<b>Cube %1, %2</b> (column, row from the top left)<br>"
                        "Face: <tt>%3</tt><br>"
@@ -85,7 +86,9 @@ void CubeCard::showCube(const CubeInfo &cube, const pattern::StickerPalette &pal
 
 void CubeCard::clear()
 {
+    // No empty square above the hint before a cube is clicked.
     m_drawing->setFace(std::nullopt, {});
+    m_drawing->hide();
     m_text->setText(tr("Click a cube on the wall to see its card."));
 }
 

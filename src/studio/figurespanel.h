@@ -7,11 +7,13 @@
 
 #include <optional>
 
+class QGridLayout;
 class QLabel;
 
 namespace tessaly::studio {
 
-// The wall's figures: cubes, stickers of each colour, turns and likeness.
+// The wall's figures: cubes, stickers of each colour (each with a swatch
+// outlined so that white shows on a light background), turns and likeness.
 class FiguresPanel : public QWidget
 {
     Q_OBJECT
@@ -24,7 +26,10 @@ public:
     void clear();
 
 private:
-    QLabel *m_text = nullptr;
+    void addRow(const QString &name, const QString &value, std::optional<pattern::Srgb8> swatch = std::nullopt);
+
+    QGridLayout *m_rows = nullptr;
+    QLabel *m_empty = nullptr;
 };
 
 } // namespace tessaly::studio

@@ -1,6 +1,7 @@
 #include "studio/studiowindow.h"
 
 #include "cube/facesolver.h"
+#include "cube/shippedfaceturntable.h"
 #include "pattern/framing.h"
 #include "pattern/likeness.h"
 #include "pattern/pictureintake.h"
@@ -52,6 +53,18 @@ QImage imageOf(const pattern::SrgbPicture &picture)
         std::memcpy(image.scanLine(y), picture.rgb.data() + std::size_t(y) * std::size_t(picture.width) * 3,
                     std::size_t(picture.width) * 3);
     return image;
+}
+
+// A picture file read off the window's thread, with its hash for projects.
+struct PictureRead
+{
+    pattern::PictureIntake intake;
+    QString sha256;
+};
+
+PictureRead readPicture(const QString &path)
+{
+    return {pattern::loadPatternPicture(path.toStdString()), fileSha256(path)};
 }
 
 QString methodName(pattern::Method method)
@@ -136,6 +149,12 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
     restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
     updateRecentMenu();
+    // The cube solver's tables and the face turn table take a moment to
+    // build: they are made off the window's thread before the first hover.
+    m_solver = std::async(std::launch::async, [] {
+                   cube::faceTurnTable();
+                   return std::make_shared<const cube::FaceSolver>();
+               }).share();
     showSample();
 }
 
@@ -292,10 +311,26 @@ void StudioWindow::showPattern()
     const std::vector<TouchUp> &touchUps = m_document->state().touchUps;
     if (keepsTouchUps(m_made->recipe, m_document->state().recipe))
         applyTouchUps(m_shown->stickers, touchUps, palette);
-    if (m_shown->stickers != made.stickers)
-        m_shown->likeness = pattern::likeness(made.target, m_shown->stickers, palette).sde;
     m_wallView->setStickers(m_shown->stickers, palette);
-    m_figures->showFigures(patternFigures(m_shown->stickers), palette, m_shown->likeness);
+    const PatternFigures figures = patternFigures(m_shown->stickers);
+    if (m_shown->stickers == made.stickers) {
+        m_likenessScorer.cancel();
+        m_figures->showFigures(figures, palette, m_shown->likeness);
+        return;
+    }
+    // Stickers set by hand change the likeness: it is scored off the
+    // window's thread, the figures showing "…" meanwhile.
+    m_figures->showFigures(figures, palette, std::nullopt);
+    m_likenessScorer.run<double>(
+        [target = made.target, stickers = m_shown->stickers, palette] {
+            return pattern::likeness(target, stickers, palette).sde;
+        },
+        [this, figures, palette, stickers = m_shown->stickers](double likeness) {
+            if (!m_shown || m_shown->stickers != stickers)
+                return;
+            m_shown->likeness = likeness;
+            m_figures->showFigures(figures, palette, likeness);
+        });
 }
 
 void StudioWindow::settingsEdited(const pattern::PatternRecipe &recipe, long long cubeBudget, const QString &what,
@@ -325,22 +360,23 @@ void StudioWindow::paintCell(QPoint cell)
     m_document->undoStack().push(new StudioEditCommand(*m_document, tr("Paint stickers"), after, m_stroke));
 }
 
-const cube::FaceSolver &StudioWindow::faceSolver()
+const cube::FaceSolver *StudioWindow::faceSolver() const
 {
-    if (!m_solver) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_solver = std::make_unique<cube::FaceSolver>();
-        QApplication::restoreOverrideCursor();
-    }
-    return *m_solver;
+    if (m_solver.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return nullptr;
+    return m_solver.get().get();
 }
 
 void StudioWindow::showCubeStatus(std::optional<QPoint> cube)
 {
-    if (!cube || !m_shown) {
+    if (!cube || !m_shown)
+        return;
+    const cube::FaceSolver *solver = faceSolver();
+    if (!solver) {
+        m_status->setText(tr("Preparing the cube solver…"));
         return;
     }
-    const CubeInfo info = cubeInfo(m_shown->stickers, cube->x(), cube->y(), faceSolver());
+    const CubeInfo info = cubeInfo(m_shown->stickers, cube->x(), cube->y(), *solver);
     m_status->setText(tr("Cube %1, %2: face %3, hold %4 in front and %5 on top, %6 turns: %7")
                           .arg(info.column)
                           .arg(info.row)
@@ -351,9 +387,10 @@ void StudioWindow::showCubeStatus(std::optional<QPoint> cube)
 
 void StudioWindow::showCubeCard(QPoint cube)
 {
-    if (!m_shown)
+    const cube::FaceSolver *solver = faceSolver();
+    if (!m_shown || !solver)
         return;
-    m_cubeCard->showCube(cubeInfo(m_shown->stickers, cube.x(), cube.y(), faceSolver()), m_made->recipe.palette);
+    m_cubeCard->showCube(cubeInfo(m_shown->stickers, cube.x(), cube.y(), *solver), m_made->recipe.palette);
 }
 
 // Exports.
@@ -469,23 +506,32 @@ bool StudioWindow::openPicture(const QString &path)
 {
     if (!maybeSave())
         return false;
-    pattern::PictureIntake intake = pattern::loadPatternPicture(path.toStdString());
+    m_status->setText(tr("Reading %1…").arg(QDir::toNativeSeparators(path)));
+    m_pictureReader.run<PictureRead>([path] { return readPicture(path); },
+                                     [this, path](const PictureRead &read) {
+                                         pictureRead(path, read.intake, read.sha256);
+                                     });
+    return true;
+}
+
+void StudioWindow::pictureRead(const QString &path, const pattern::PictureIntake &intake, const QString &sha256)
+{
     if (intake.picture.isNull()) {
+        m_status->clear();
         QMessageBox::warning(this, tr("Open Picture"),
                              tr("Cannot use the picture %1:\n%2").arg(QDir::toNativeSeparators(path),
                                                                        QString::fromStdString(intake.error)));
-        return false;
+        return;
     }
-    auto picture = std::make_shared<const pattern::SrgbPicture>(std::move(intake.picture));
+    auto picture = std::make_shared<const pattern::SrgbPicture>(intake.picture);
     ProjectState state;
     state.recipe = m_document->state().recipe; // the builder's palette and taste carry over
     state.recipe.crop.reset();
     state.cubeBudget = m_document->state().cubeBudget;
     const long long cubes = state.cubeBudget > 0 ? state.cubeBudget : m_document->state().recipe.wall.cubes();
     state.recipe.wall = pattern::wallForCubes(cubes, double(picture->width) / picture->height);
-    m_document->reset(std::move(picture), QFileInfo(path).absoluteFilePath(), fileSha256(path), state);
+    m_document->reset(std::move(picture), QFileInfo(path).absoluteFilePath(), sha256, state);
     rememberFile(path);
-    return true;
 }
 
 bool StudioWindow::openProject(const QString &path)
@@ -516,7 +562,20 @@ bool StudioWindow::openProject(const QString &path)
             return false;
         project.picturePath = QFileInfo(found).absoluteFilePath();
     }
-    const QString sha256 = fileSha256(project.picturePath);
+    const bool located = project.picturePath != reading.project->picturePath;
+    m_status->setText(tr("Reading %1…").arg(QDir::toNativeSeparators(project.picturePath)));
+    m_pictureReader.run<PictureRead>([picturePath = project.picturePath] { return readPicture(picturePath); },
+                                     [this, path, project, located](const PictureRead &read) {
+                                         projectPictureRead(path, project, located, read.intake, read.sha256);
+                                     });
+    return true;
+}
+
+void StudioWindow::projectPictureRead(const QString &path, PatternProject project, bool pictureLocated,
+                                      const pattern::PictureIntake &intake, const QString &sha256)
+{
+    m_status->clear();
+    const QString shownPath = QDir::toNativeSeparators(path);
     if (sha256 != project.pictureSha256) {
         const auto answer = QMessageBox::warning(
             this, tr("Open Project"),
@@ -525,14 +584,13 @@ bool StudioWindow::openProject(const QString &path)
                 .arg(QDir::toNativeSeparators(project.picturePath), sha256.left(12), project.pictureSha256.left(12)),
             QMessageBox::Open | QMessageBox::Cancel);
         if (answer != QMessageBox::Open)
-            return false;
+            return;
     }
-    pattern::PictureIntake intake = pattern::loadPatternPicture(project.picturePath.toStdString());
     if (intake.picture.isNull()) {
         QMessageBox::warning(this, tr("Open Project"),
                              tr("Cannot use the project's picture %1:\n%2")
                                  .arg(QDir::toNativeSeparators(project.picturePath), QString::fromStdString(intake.error)));
-        return false;
+        return;
     }
     if (project.recipe.crop) {
         const std::string problem = pattern::checkCrop(*project.recipe.crop, intake.picture.width, intake.picture.height);
@@ -540,18 +598,17 @@ bool StudioWindow::openProject(const QString &path)
             QMessageBox::warning(this, tr("Open Project"),
                                  tr("Cannot open %1: its crop does not fit the picture.\n%2")
                                      .arg(shownPath, QString::fromStdString(problem)));
-            return false;
+            return;
         }
     }
-    m_document->reset(std::make_shared<const pattern::SrgbPicture>(std::move(intake.picture)), project.picturePath,
-                      sha256, {project.recipe, project.cubeBudget, project.touchUps});
+    m_document->reset(std::make_shared<const pattern::SrgbPicture>(intake.picture), project.picturePath, sha256,
+                      {project.recipe, project.cubeBudget, project.touchUps});
     m_document->markSaved(QFileInfo(path).absoluteFilePath());
-    // A located picture is a change the project file does not have yet.
-    if (project.picturePath != reading.project->picturePath || sha256 != project.pictureSha256)
+    // A located or changed picture is a change the project file does not have yet.
+    if (pictureLocated || sha256 != project.pictureSha256)
         m_document->undoStack().resetClean();
     rememberFile(path);
     updateTitle();
-    return true;
 }
 
 bool StudioWindow::saveProject(const QString &path)

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "pattern/photopattern.h"
+#include "pattern/pictureintake.h"
 #include "studio/exportworker.h"
+#include "studio/newestjobrunner.h"
 #include "studio/patternworker.h"
 
 #include <QMainWindow>
 
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -41,7 +44,9 @@ public:
     ~StudioWindow() override;
 
     // Opens a picture file or a project file (by its .tessaly suffix); says
-    // why in a message box when it cannot. Returns whether it opened.
+    // why in a message box when it cannot. The picture is read off the
+    // window's thread and shown once read: returns whether reading started
+    // (false when cancelled or refused before).
     bool openFile(const QString &path);
     bool openPicture(const QString &path);
     bool openProject(const QString &path);
@@ -80,7 +85,11 @@ private:
     void paintCell(QPoint cell);
     void showCubeStatus(std::optional<QPoint> cube);
     void showCubeCard(QPoint cube);
-    const cube::FaceSolver &faceSolver();
+    // The solver, made off the window's thread at start; null until ready.
+    const cube::FaceSolver *faceSolver() const;
+    void pictureRead(const QString &path, const pattern::PictureIntake &intake, const QString &sha256);
+    void projectPictureRead(const QString &path, PatternProject project, bool pictureLocated,
+                            const pattern::PictureIntake &intake, const QString &sha256);
     double framedAspect() const;
     void chooseAndOpenPicture();
     void chooseAndOpenProject();
@@ -99,6 +108,8 @@ private:
 
     PatternWorker m_worker;
     ExportWorker m_exporter;
+    NewestJobRunner m_pictureReader{QStringLiteral("picture reader")};
+    NewestJobRunner m_likenessScorer{QStringLiteral("likeness scorer")};
     StudioDocument *m_document = nullptr;
     WallView *m_wallView = nullptr;
     SourcePictureView *m_sourceView = nullptr;
@@ -123,7 +134,7 @@ private:
 
     std::optional<FinishedPattern> m_made; // the newest pattern made, before touch-ups
     std::optional<pattern::PhotoPattern> m_shown;
-    std::unique_ptr<cube::FaceSolver> m_solver; // made on first need
+    std::shared_future<std::shared_ptr<const cube::FaceSolver>> m_solver;
     int m_nextStroke = 0;
     int m_stroke = 0;
 };

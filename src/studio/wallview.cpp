@@ -1,5 +1,7 @@
 #include "studio/wallview.h"
 
+#include "guide/wallpreview.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -14,10 +16,27 @@ namespace {
 constexpr double LeastScale = 0.5;
 constexpr double MostScale = 96;
 constexpr int FitMargin = 8;
+// The whole wall is drawn once at up to this many pixels a sticker and this
+// many pixels a side (about 64 MB at most); zoomed in closer, the cubes in
+// sight are drawn at the zoom's own scale.
+constexpr int PictureStickerPixels = 16;
+constexpr int PictureSide = 4096;
 
-QColor colourOf(pattern::Srgb8 colour)
+int pictureScaleFor(const pattern::StickerGrid &stickers)
 {
-    return QColor(colour.r, colour.g, colour.b);
+    const int side = std::max(stickers.width(), stickers.height());
+    return std::clamp(PictureSide / std::max(side, 1), 1, PictureStickerPixels);
+}
+
+// The part of the stickers from cube (column, row), columns x rows cubes.
+pattern::StickerGrid cubesOf(const pattern::StickerGrid &stickers, int column, int row, int columns, int rows)
+{
+    pattern::StickerGrid part(3 * columns, 3 * rows);
+    for (int y = 0; y < part.height(); ++y) {
+        for (int x = 0; x < part.width(); ++x)
+            part.at(x, y) = stickers.at(3 * column + x, 3 * row + y);
+    }
+    return part;
 }
 
 } // namespace
@@ -36,6 +55,8 @@ void WallView::setStickers(const pattern::StickerGrid &stickers, const pattern::
     const bool resized = stickers.width() != m_stickers.width() || stickers.height() != m_stickers.height();
     m_stickers = stickers;
     m_palette = palette;
+    m_pictureScale = pictureScaleFor(stickers);
+    m_picture = stickers.isEmpty() ? QImage() : renderWallPreview(stickers, palette, m_pictureScale);
     if (resized)
         m_fitted = true;
     if (m_fitted)
@@ -73,42 +94,43 @@ std::optional<QPoint> WallView::cellAt(QPointF position) const
 
 void WallView::paintEvent(QPaintEvent *)
 {
-    if (m_stickers.isEmpty())
+    if (m_picture.isNull())
         return;
     QPainter painter(this);
+    if (m_scale > m_pictureScale) {
+        paintCubesInSight(painter);
+        return;
+    }
+    // Only the part in sight is scaled, so that a big wall stays quick.
     const QRectF wall(m_origin, QSizeF(m_scale * m_stickers.width(), m_scale * m_stickers.height()));
-    painter.fillRect(wall, Qt::black);
+    const QRectF inSight = wall.intersected(QRectF(rect()));
+    if (inSight.isEmpty())
+        return;
+    const double pixels = m_pictureScale / m_scale; // picture pixels a widget pixel
+    const QRectF source((inSight.topLeft() - m_origin) * pixels, inSight.size() * pixels);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_scale < m_pictureScale);
+    painter.drawImage(inSight, m_picture, source);
+}
 
-    // Only the cells in sight are drawn, so a big wall zoomed in stays quick.
-    const int firstX = std::max(0, int(std::floor(-m_origin.x() / m_scale)));
-    const int firstY = std::max(0, int(std::floor(-m_origin.y() / m_scale)));
-    const int lastX = std::min(m_stickers.width() - 1, int(std::floor((width() - m_origin.x()) / m_scale)));
-    const int lastY = std::min(m_stickers.height() - 1, int(std::floor((height() - m_origin.y()) / m_scale)));
-    const bool detailed = m_scale >= 4;
-    const double gap = detailed ? m_scale * 0.08 : 0;
-    const double radius = detailed ? m_scale * 0.15 : 0;
-    painter.setRenderHint(QPainter::Antialiasing, detailed);
-    painter.setPen(Qt::NoPen);
-    for (int y = firstY; y <= lastY; ++y) {
-        for (int x = firstX; x <= lastX; ++x) {
-            const QRectF cell(m_origin.x() + x * m_scale + gap, m_origin.y() + y * m_scale + gap,
-                              m_scale - 2 * gap, m_scale - 2 * gap);
-            painter.setBrush(colourOf(pattern::displayColour(m_palette, m_stickers.at(x, y))));
-            if (detailed)
-                painter.drawRoundedRect(cell, radius, radius);
-            else
-                painter.drawRect(cell);
-        }
-    }
-    if (detailed) {
-        // A hairline between cubes, as on the printed guide.
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(QColor(90, 90, 90), 1));
-        for (int x = 0; x <= m_stickers.width(); x += 3)
-            painter.drawLine(QPointF(m_origin.x() + x * m_scale, wall.top()), QPointF(m_origin.x() + x * m_scale, wall.bottom()));
-        for (int y = 0; y <= m_stickers.height(); y += 3)
-            painter.drawLine(QPointF(wall.left(), m_origin.y() + y * m_scale), QPointF(wall.right(), m_origin.y() + y * m_scale));
-    }
+// Closer than the picture's scale, the cubes in sight are drawn anew at the
+// zoom's own, so that they stay sharp.
+void WallView::paintCubesInSight(QPainter &painter) const
+{
+    const double cubeSide = 3 * m_scale;
+    const int firstColumn = std::max(0, int(std::floor(-m_origin.x() / cubeSide)));
+    const int firstRow = std::max(0, int(std::floor(-m_origin.y() / cubeSide)));
+    const int lastColumn = std::min(m_stickers.width() / 3 - 1, int(std::floor((width() - m_origin.x()) / cubeSide)));
+    const int lastRow = std::min(m_stickers.height() / 3 - 1, int(std::floor((height() - m_origin.y()) / cubeSide)));
+    if (lastColumn < firstColumn || lastRow < firstRow)
+        return;
+    const int scale = int(std::ceil(m_scale));
+    const QImage cubes = renderWallPreview(
+        cubesOf(m_stickers, firstColumn, firstRow, lastColumn - firstColumn + 1, lastRow - firstRow + 1), m_palette,
+        scale);
+    const QRectF target(m_origin + QPointF(firstColumn, firstRow) * cubeSide,
+                        QSizeF(cubes.width(), cubes.height()) * (m_scale / scale));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(target, cubes);
 }
 
 void WallView::wheelEvent(QWheelEvent *event)

@@ -3,6 +3,7 @@
 #include "pattern/palette.h"
 #include "pattern/sticker.h"
 
+#include <QImage>
 #include <QPointF>
 #include <QWidget>
 
@@ -10,8 +11,8 @@
 
 namespace tessaly::studio {
 
-// The wall as it will be built: every sticker a rounded square of its
-// palette colour on its cube's black body. The wheel zooms about the
+// The wall as it will be built, drawn by renderWallPreview as
+// tessaly-guide --preview draws it. The wheel zooms about the
 // pointer, dragging with the right or middle button (or the left one
 // outside the paint tool) pans, and fitToWindow shows it whole. With the
 // paint tool on, the left button paints cells.
@@ -52,9 +53,12 @@ protected:
 private:
     std::optional<QPoint> cellAt(QPointF position) const;
     void paintCellAt(QPointF position);
+    void paintCubesInSight(QPainter &painter) const;
 
     pattern::StickerGrid m_stickers;
     pattern::StickerPalette m_palette;
+    QImage m_picture;        // the whole wall at m_pictureScale pixels a sticker
+    int m_pictureScale = 0;
     double m_scale = 8;      // pixels a sticker
     QPointF m_origin;        // where the wall's top left corner is drawn
     bool m_fitted = true;    // follows the window's size until zoomed or panned

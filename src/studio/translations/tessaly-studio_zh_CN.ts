@@ -43,24 +43,24 @@
 <context>
     <name>tessaly::studio::FiguresPanel</name>
     <message>
-        <source>&lt;tr&gt;&lt;td&gt;Cubes&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;魔方数&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;</translation>
+        <source>Cubes</source>
+        <translation>魔方数</translation>
     </message>
     <message>
         <source>no colour</source>
         <translation>无颜色</translation>
     </message>
     <message>
-        <source>&lt;tr&gt;&lt;td&gt;Total turns&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;总步数&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;</translation>
+        <source>Total turns</source>
+        <translation>总步数</translation>
     </message>
     <message>
-        <source>&lt;tr&gt;&lt;td&gt;Turns a cube&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;每个魔方步数&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;</translation>
+        <source>Turns a cube</source>
+        <translation>每个魔方步数</translation>
     </message>
     <message>
-        <source>&lt;tr&gt;&lt;td&gt;Likeness (lower is better)&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;相似度（越低越好）&lt;/td&gt;&lt;td align=right&gt;%1&lt;/td&gt;&lt;/tr&gt;</translation>
+        <source>Likeness (lower is better)</source>
+        <translation>相似度（越低越好）</translation>
     </message>
     <message>
         <source>No pattern yet.</source>
@@ -140,6 +140,38 @@
 </context>
 <context>
     <name>tessaly::studio::SettingsPanel</name>
+    <message>
+        <source>Turn weight:</source>
+        <translation>步数权重：</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>最多</translation>
+    </message>
+    <message>
+        <source> turns a cube</source>
+        <translation> 步/魔方</translation>
+    </message>
+    <message>
+        <source>Turn limit:</source>
+        <translation>步数上限：</translation>
+    </message>
+    <message>
+        <source>Turn weight</source>
+        <translation>步数权重</translation>
+    </message>
+    <message>
+        <source>Turn limit</source>
+        <translation>步数上限</translation>
+    </message>
+    <message>
+        <source>How much likeness a turn saved is worth: 0 for the likeness alone, more for cubes that are quicker to twist (default %L1)</source>
+        <translation>每省一步值多少相似度：0 只看相似度，越大魔方越快拧好（默认 %L1）</translation>
+    </message>
     <message>
         <source>Columns × rows</source>
         <translation>列 × 行</translation>
@@ -263,6 +295,90 @@
 </context>
 <context>
     <name>tessaly::studio::StudioWindow</name>
+    <message>
+        <source>Export PDF &amp;Guide…</source>
+        <translation>导出 PDF 指南(&amp;G)…</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>导出 CSV(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Export Pre&amp;view PNG…</source>
+        <translation>导出预览 PNG(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>Export Sticker &amp;Map…</source>
+        <translation>导出贴纸图(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>Export PDF Guide</source>
+        <translation>导出 PDF 指南</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Preview PNG</source>
+        <translation>导出预览 PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Sticker Map</source>
+        <translation>导出贴纸图</translation>
+    </message>
+    <message>
+        <source>Waiting for the pattern…</source>
+        <translation>正在等待图案…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Writing %1…</source>
+        <translation>正在写入 %1…</translation>
+    </message>
+    <message>
+        <source>Export cancelled; %1 was not written</source>
+        <translation>导出已取消；未写入 %1</translation>
+    </message>
+    <message>
+        <source>Cannot export %1:
+%2
+Any earlier file there is unchanged.</source>
+        <translation>无法导出 %1：
+%2
+原有文件未被改动。</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>已导出 %1</translation>
+    </message>
+    <message>
+        <source>the settings make no pattern: %1</source>
+        <translation>这些设置无法生成图案：%1</translation>
+    </message>
+    <message>
+        <source>Preparing the cube solver…</source>
+        <translation>正在准备魔方求解器…</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>正在读取 %1…</translation>
+    </message>
     <message>
         <source>The wall's size or framing changed, so your touched-up stickers were cleared. Undo (Ctrl+Z) brings them back.</source>
         <translation>墙的大小或取景已改变，因此你手动修改的贴纸已被清除。撤销（Ctrl+Z）可以恢复它们。</translation>
@@ -488,6 +604,13 @@ Any earlier file there is unchanged.</source>
     <message>
         <source>matching</source>
         <translation>匹配中</translation>
+    </message>
+</context>
+<context>
+    <name>tessaly::studio::PatternExport</name>
+    <message>
+        <source>the wall is too large for a preview picture</source>
+        <translation>墙太大，无法生成预览图</translation>
     </message>
 </context>
 </TS>
