@@ -97,7 +97,8 @@ void WallView::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    if (m_scale > m_pictureScale) {
+    // On a high-density screen the picture's pixels are device pixels.
+    if (m_scale * devicePixelRatioF() > m_pictureScale) {
         paintCubesInSight(painter);
         return;
     }
@@ -113,7 +114,7 @@ void WallView::paintEvent(QPaintEvent *)
 }
 
 // Closer than the picture's scale, the cubes in sight are drawn anew at the
-// zoom's own, so that they stay sharp.
+// zoom's own in device pixels, so that they stay sharp.
 void WallView::paintCubesInSight(QPainter &painter) const
 {
     const double cubeSide = 3 * m_scale;
@@ -123,7 +124,7 @@ void WallView::paintCubesInSight(QPainter &painter) const
     const int lastRow = std::min(m_stickers.height() / 3 - 1, int(std::floor((height() - m_origin.y()) / cubeSide)));
     if (lastColumn < firstColumn || lastRow < firstRow)
         return;
-    const int scale = int(std::ceil(m_scale));
+    const int scale = int(std::ceil(m_scale * devicePixelRatioF()));
     const QImage cubes = renderWallPreview(
         cubesOf(m_stickers, firstColumn, firstRow, lastColumn - firstColumn + 1, lastRow - firstRow + 1), m_palette,
         scale);
