@@ -22,9 +22,10 @@ SourcePictureView::SourcePictureView(QWidget *parent)
     setMinimumSize(160, 120);
 }
 
-void SourcePictureView::setPicture(const QImage &picture)
+void SourcePictureView::setPicture(const QImage &shown, QSize pictureSize)
 {
-    m_picture = picture;
+    m_picture = shown;
+    m_pictureSize = pictureSize;
     update();
 }
 
@@ -39,7 +40,7 @@ QRectF SourcePictureView::pictureArea() const
 {
     if (m_picture.isNull())
         return {};
-    const QSizeF size = QSizeF(m_picture.size()).scaled(QSizeF(width() - 8.0, height() - 8.0), Qt::KeepAspectRatio);
+    const QSizeF size = QSizeF(m_pictureSize).scaled(QSizeF(width() - 8.0, height() - 8.0), Qt::KeepAspectRatio);
     return QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
 }
 
@@ -48,7 +49,7 @@ QRectF SourcePictureView::regionOnScreen() const
     const QRectF area = pictureArea();
     if (area.isEmpty())
         return {};
-    const double scale = area.width() / m_picture.width();
+    const double scale = area.width() / m_pictureSize.width();
     return QRectF(area.x() + m_region.x * scale, area.y() + m_region.y * scale, m_region.width * scale,
                   m_region.height * scale);
 }
@@ -95,11 +96,11 @@ SourcePictureView::Handle SourcePictureView::handleAt(QPointF position) const
 
 pattern::CropRect SourcePictureView::draggedRegion(QPointF position) const
 {
-    const double scale = pictureArea().width() / m_picture.width();
+    const double scale = pictureArea().width() / m_pictureSize.width();
     const QPointF moved = (position - m_dragFrom) / scale;
     const pattern::CropRect &start = m_regionAtPress;
-    const int pictureWidth = m_picture.width();
-    const int pictureHeight = m_picture.height();
+    const int pictureWidth = m_pictureSize.width();
+    const int pictureHeight = m_pictureSize.height();
     if (m_handle == Handle::Move) {
         pattern::CropRect region = start;
         region.x = std::clamp(int(std::lround(start.x + moved.x())), 0, pictureWidth - start.width);

@@ -17,7 +17,10 @@ class SourcePictureView : public QWidget
 public:
     explicit SourcePictureView(QWidget *parent = nullptr);
 
-    void setPicture(const QImage &picture);
+    // Shows the picture of pictureSize pixels as shown, which may be smaller
+    // (a large photo scaled down off the window's thread); regions stay in
+    // the picture's own pixels.
+    void setPicture(const QImage &shown, QSize pictureSize);
     // The rectangle shown, in picture pixels, and the aspect (width / height)
     // a drag keeps.
     void setRegion(const pattern::CropRect &region, double aspect);
@@ -44,7 +47,8 @@ private:
     Handle handleAt(QPointF position) const;
     pattern::CropRect draggedRegion(QPointF position) const;
 
-    QImage m_picture;
+    QImage m_picture;     // as shown
+    QSize m_pictureSize;  // the picture's own
     pattern::CropRect m_region;
     double m_aspect = 1;
     Handle m_handle = Handle::None;

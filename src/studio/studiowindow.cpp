@@ -46,25 +46,30 @@ constexpr int MaxRecentFiles = 8;
 constexpr long long StartingCubes = 400;
 const auto ProjectSuffix = QStringLiteral("tessaly");
 
-QImage imageOf(const pattern::SrgbPicture &picture)
+// The largest side the source view shows a picture at: a dock is far
+// smaller, and a 40-megapixel photo drawn whole would stall every paint.
+constexpr int ShownPictureSide = 1024;
+
+// The picture as the source view shows it, scaled down when large.
+QImage shownImageOf(const pattern::SrgbPicture &picture)
 {
     QImage image(picture.width, picture.height, QImage::Format_RGB888);
     for (int y = 0; y < picture.height; ++y)
         std::memcpy(image.scanLine(y), picture.rgb.data() + std::size_t(y) * std::size_t(picture.width) * 3,
                     std::size_t(picture.width) * 3);
-    return image;
+    if (image.width() <= ShownPictureSide && image.height() <= ShownPictureSide)
+        return image;
+    return image.scaled(ShownPictureSide, ShownPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-// A picture file read off the window's thread, with its hash for projects.
-struct PictureRead
+PictureFileRead readPicture(const QString &path)
 {
-    pattern::PictureIntake intake;
-    QString sha256;
-};
-
-PictureRead readPicture(const QString &path)
-{
-    return {pattern::loadPatternPicture(path.toStdString()), fileSha256(path)};
+    pattern::PictureIntake intake = pattern::loadPatternPicture(path.toStdString());
+    if (intake.picture.isNull())
+        return {nullptr, std::move(intake.error), {}, {}};
+    QImage shown = shownImageOf(intake.picture);
+    return {std::make_shared<const pattern::SrgbPicture>(std::move(intake.picture)), {}, fileSha256(path),
+            std::move(shown)};
 }
 
 QString methodName(pattern::Method method)
@@ -115,7 +120,7 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     connect(m_document, &StudioDocument::documentReset, this, [this] {
         m_warning->hide();
         m_cubeCard->clear();
-        m_sourceView->setPicture(imageOf(*m_document->picture()));
+        m_sourceView->setPicture(m_sourceShown, QSize(m_document->picture()->width, m_document->picture()->height));
         showSettings();
         requestPattern();
         updateTitle();
@@ -250,6 +255,7 @@ void StudioWindow::showSample()
     auto picture = std::make_shared<const pattern::SrgbPicture>(pattern::srgbPictureOf(Resources::samplePicture()));
     ProjectState state;
     state.recipe.wall = pattern::wallForCubes(StartingCubes, double(picture->width) / picture->height);
+    m_sourceShown = shownImageOf(*picture);
     m_document->reset(std::move(picture), {}, {}, state);
 }
 
@@ -507,30 +513,29 @@ bool StudioWindow::openPicture(const QString &path)
     if (!maybeSave())
         return false;
     m_status->setText(tr("Reading %1…").arg(QDir::toNativeSeparators(path)));
-    m_pictureReader.run<PictureRead>([path] { return readPicture(path); },
-                                     [this, path](const PictureRead &read) {
-                                         pictureRead(path, read.intake, read.sha256);
-                                     });
+    m_pictureReader.run<PictureFileRead>([path] { return readPicture(path); },
+                                         [this, path](const PictureFileRead &read) { pictureRead(path, read); });
     return true;
 }
 
-void StudioWindow::pictureRead(const QString &path, const pattern::PictureIntake &intake, const QString &sha256)
+void StudioWindow::pictureRead(const QString &path, const PictureFileRead &read)
 {
-    if (intake.picture.isNull()) {
+    if (!read.picture) {
         m_status->clear();
         QMessageBox::warning(this, tr("Open Picture"),
                              tr("Cannot use the picture %1:\n%2").arg(QDir::toNativeSeparators(path),
-                                                                       QString::fromStdString(intake.error)));
+                                                                       QString::fromStdString(read.error)));
         return;
     }
-    auto picture = std::make_shared<const pattern::SrgbPicture>(intake.picture);
+    const pattern::SrgbPicture &picture = *read.picture;
     ProjectState state;
     state.recipe = m_document->state().recipe; // the builder's palette and taste carry over
     state.recipe.crop.reset();
     state.cubeBudget = m_document->state().cubeBudget;
     const long long cubes = state.cubeBudget > 0 ? state.cubeBudget : m_document->state().recipe.wall.cubes();
-    state.recipe.wall = pattern::wallForCubes(cubes, double(picture->width) / picture->height);
-    m_document->reset(std::move(picture), QFileInfo(path).absoluteFilePath(), sha256, state);
+    state.recipe.wall = pattern::wallForCubes(cubes, double(picture.width) / picture.height);
+    m_sourceShown = read.shown;
+    m_document->reset(read.picture, QFileInfo(path).absoluteFilePath(), read.sha256, state);
     rememberFile(path);
 }
 
@@ -564,16 +569,17 @@ bool StudioWindow::openProject(const QString &path)
     }
     const bool located = project.picturePath != reading.project->picturePath;
     m_status->setText(tr("Reading %1…").arg(QDir::toNativeSeparators(project.picturePath)));
-    m_pictureReader.run<PictureRead>([picturePath = project.picturePath] { return readPicture(picturePath); },
-                                     [this, path, project, located](const PictureRead &read) {
-                                         projectPictureRead(path, project, located, read.intake, read.sha256);
-                                     });
+    m_pictureReader.run<PictureFileRead>([picturePath = project.picturePath] { return readPicture(picturePath); },
+                                         [this, path, project, located](const PictureFileRead &read) {
+                                             projectPictureRead(path, project, located, read);
+                                         });
     return true;
 }
 
-void StudioWindow::projectPictureRead(const QString &path, PatternProject project, bool pictureLocated,
-                                      const pattern::PictureIntake &intake, const QString &sha256)
+void StudioWindow::projectPictureRead(const QString &path, const PatternProject &project, bool pictureLocated,
+                                      const PictureFileRead &read)
 {
+    const QString &sha256 = read.sha256;
     m_status->clear();
     const QString shownPath = QDir::toNativeSeparators(path);
     if (sha256 != project.pictureSha256) {
@@ -586,14 +592,14 @@ void StudioWindow::projectPictureRead(const QString &path, PatternProject projec
         if (answer != QMessageBox::Open)
             return;
     }
-    if (intake.picture.isNull()) {
+    if (!read.picture) {
         QMessageBox::warning(this, tr("Open Project"),
                              tr("Cannot use the project's picture %1:\n%2")
-                                 .arg(QDir::toNativeSeparators(project.picturePath), QString::fromStdString(intake.error)));
+                                 .arg(QDir::toNativeSeparators(project.picturePath), QString::fromStdString(read.error)));
         return;
     }
     if (project.recipe.crop) {
-        const std::string problem = pattern::checkCrop(*project.recipe.crop, intake.picture.width, intake.picture.height);
+        const std::string problem = pattern::checkCrop(*project.recipe.crop, read.picture->width, read.picture->height);
         if (!problem.empty()) {
             QMessageBox::warning(this, tr("Open Project"),
                                  tr("Cannot open %1: its crop does not fit the picture.\n%2")
@@ -601,7 +607,8 @@ void StudioWindow::projectPictureRead(const QString &path, PatternProject projec
             return;
         }
     }
-    m_document->reset(std::make_shared<const pattern::SrgbPicture>(intake.picture), project.picturePath, sha256,
+    m_sourceShown = read.shown;
+    m_document->reset(read.picture, project.picturePath, sha256,
                       {project.recipe, project.cubeBudget, project.touchUps});
     m_document->markSaved(QFileInfo(path).absoluteFilePath());
     // A located or changed picture is a change the project file does not have yet.

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "pattern/photopattern.h"
-#include "pattern/pictureintake.h"
 #include "studio/exportworker.h"
 #include "studio/newestjobrunner.h"
 #include "studio/patternworker.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <future>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QActionGroup;
 class QComboBox;
@@ -25,6 +26,18 @@ class FaceSolver;
 namespace tessaly::studio {
 
 class CubeCard;
+
+// A picture file read off the window's thread, with what the window needs
+// of it besides: its hash for projects and its picture as the source view
+// shows it.
+struct PictureFileRead
+{
+    std::shared_ptr<const pattern::SrgbPicture> picture; // null when it cannot be read
+    std::string error;                                   // why it cannot
+    QString sha256;
+    QImage shown;
+};
+
 class FiguresPanel;
 class SettingsPanel;
 class SourcePictureView;
@@ -87,9 +100,9 @@ private:
     void showCubeCard(QPoint cube);
     // The solver, made off the window's thread at start; null until ready.
     const cube::FaceSolver *faceSolver() const;
-    void pictureRead(const QString &path, const pattern::PictureIntake &intake, const QString &sha256);
-    void projectPictureRead(const QString &path, PatternProject project, bool pictureLocated,
-                            const pattern::PictureIntake &intake, const QString &sha256);
+    void pictureRead(const QString &path, const PictureFileRead &read);
+    void projectPictureRead(const QString &path, const PatternProject &project, bool pictureLocated,
+                            const PictureFileRead &read);
     double framedAspect() const;
     void chooseAndOpenPicture();
     void chooseAndOpenProject();
@@ -132,6 +145,7 @@ private:
     };
     std::optional<ExportRequest> m_export;
 
+    QImage m_sourceShown; // the document's picture as the source view shows it
     std::optional<FinishedPattern> m_made; // the newest pattern made, before touch-ups
     std::optional<pattern::PhotoPattern> m_shown;
     std::shared_future<std::shared_ptr<const cube::FaceSolver>> m_solver;
