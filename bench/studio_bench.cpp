@@ -93,7 +93,7 @@ void openAndWait(StudioWindow &window, const QString &photo)
 {
     window.openPicture(photo);
     waitFor(&window.document(), &StudioDocument::documentReset);
-    waitFor(&window.worker(), &PatternWorker::finished);
+    waitFor(&window.wallView(), &WallView::pictureChanged);
 }
 
 // Settings change to preview: a brightness step each time, so that every
@@ -104,7 +104,7 @@ void measureChanges(StudioWindow &window, StallProbe &probe, pattern::Method met
     recipe.method = method;
     recipe.turnWeight = pattern::DefaultTurnWeight;
     applySettings(window, recipe);
-    waitFor(&window.worker(), &PatternWorker::finished);
+    waitFor(&window.wallView(), &WallView::pictureChanged);
     std::vector<qint64> times;
     qint64 stall = 0;
     for (int repeat = 1; repeat <= Repeats; ++repeat) {
@@ -112,8 +112,11 @@ void measureChanges(StudioWindow &window, StallProbe &probe, pattern::Method met
         probe.restart();
         QElapsedTimer clock;
         clock.start();
+        // Until the wall view shows the new pattern's picture.
+        QEventLoop loop;
+        QObject::connect(&window.wallView(), &WallView::pictureChanged, &loop, &QEventLoop::quit);
         applySettings(window, recipe);
-        waitFor(&window.worker(), &PatternWorker::finished);
+        loop.exec();
         times.push_back(clock.elapsed());
         stall = std::max(stall, probe.longestMs());
     }
@@ -128,7 +131,7 @@ int measureResponsiveness(const QString &photo, const QElapsedTimer &sinceStart)
     StallProbe probe;
     StudioWindow window(&pattern::makePhotoPattern);
     window.show();
-    waitFor(&window.worker(), &PatternWorker::finished);
+    waitFor(&window.wallView(), &WallView::pictureChanged);
     std::printf("start to first preview (sample picture, 400 cubes): %lld ms; longest stall %lld ms\n",
                 (long long)sinceStart.elapsed(), (long long)probe.longestMs());
 
@@ -140,7 +143,7 @@ int measureResponsiveness(const QString &photo, const QElapsedTimer &sinceStart)
     pattern::PatternRecipe recipe = window.document().state().recipe;
     recipe.wall = pattern::wallForCubes(1000, double(picture.width) / picture.height);
     applySettings(window, recipe);
-    waitFor(&window.worker(), &PatternWorker::finished);
+    waitFor(&window.wallView(), &WallView::pictureChanged);
     std::printf("wall: %d x %d = %lld cubes\n", recipe.wall.columns, recipe.wall.rows, recipe.wall.cubes());
     measureChanges(window, probe, pattern::Method::Nearest, "nearest");
     measureChanges(window, probe, pattern::Method::Optimised, "optimised");
@@ -160,18 +163,20 @@ int measureMemory(const QString &photo)
 {
     StudioWindow window(&pattern::makePhotoPattern);
     window.show();
-    waitFor(&window.worker(), &PatternWorker::finished);
+    waitFor(&window.wallView(), &WallView::pictureChanged);
     const long before = peakResidentKilobytes();
+    StallProbe probe;
     openAndWait(window, photo);
     const auto &picture = *window.document().picture();
     pattern::PatternRecipe recipe = window.document().state().recipe;
     recipe.wall = pattern::wallForCubes(10'000, double(picture.width) / picture.height);
     applySettings(window, recipe);
-    waitFor(&window.worker(), &PatternWorker::finished);
+    waitFor(&window.wallView(), &WallView::pictureChanged);
     std::printf("photo %d x %d (%.1f MP), wall %d x %d = %lld cubes: peak resident %.0f MB (%.0f MB before "
-                "opening it)\n",
+                "opening it); longest stall %lld ms\n",
                 picture.width, picture.height, picture.width * double(picture.height) / 1e6, recipe.wall.columns,
-                recipe.wall.rows, recipe.wall.cubes(), peakResidentKilobytes() / 1024.0, before / 1024.0);
+                recipe.wall.rows, recipe.wall.cubes(), peakResidentKilobytes() / 1024.0, before / 1024.0,
+                (long long)probe.longestMs());
     return 0;
 }
 

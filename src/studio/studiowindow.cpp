@@ -53,12 +53,10 @@ constexpr int ShownPictureSide = 1024;
 // The picture as the source view shows it, scaled down when large.
 QImage shownImageOf(const pattern::SrgbPicture &picture)
 {
-    QImage image(picture.width, picture.height, QImage::Format_RGB888);
-    for (int y = 0; y < picture.height; ++y)
-        std::memcpy(image.scanLine(y), picture.rgb.data() + std::size_t(y) * std::size_t(picture.width) * 3,
-                    std::size_t(picture.width) * 3);
+    // Read in place: a copy of a large photo would only be scaled down.
+    const QImage image(picture.rgb.data(), picture.width, picture.height, 3 * picture.width, QImage::Format_RGB888);
     if (image.width() <= ShownPictureSide && image.height() <= ShownPictureSide)
-        return image;
+        return image.copy();
     return image.scaled(ShownPictureSide, ShownPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -55,8 +55,17 @@ void WallView::setStickers(const pattern::StickerGrid &stickers, const pattern::
     const bool resized = stickers.width() != m_stickers.width() || stickers.height() != m_stickers.height();
     m_stickers = stickers;
     m_palette = palette;
-    m_pictureScale = pictureScaleFor(stickers);
-    m_picture = stickers.isEmpty() ? QImage() : renderWallPreview(stickers, palette, m_pictureScale);
+    const int scale = pictureScaleFor(stickers);
+    m_painter.run<QImage>(
+        [stickers, palette, scale] {
+            return stickers.isEmpty() ? QImage() : renderWallPreview(stickers, palette, scale);
+        },
+        [this, scale](const QImage &picture) {
+            m_picture = picture;
+            m_pictureScale = scale;
+            update();
+            emit pictureChanged();
+        });
     if (resized)
         m_fitted = true;
     if (m_fitted)

@@ -2,6 +2,7 @@
 
 #include "pattern/palette.h"
 #include "pattern/sticker.h"
+#include "studio/newestjobrunner.h"
 
 #include <QImage>
 #include <QPointF>
@@ -12,7 +13,8 @@
 namespace tessaly::studio {
 
 // The wall as it will be built, drawn by renderWallPreview as
-// tessaly-guide --preview draws it. The wheel zooms about the
+// tessaly-guide --preview draws it, off the window's thread (until the new
+// picture is ready the one before is shown). The wheel zooms about the
 // pointer, dragging with the right or middle button (or the left one
 // outside the paint tool) pans, and fitToWindow shows it whole. With the
 // paint tool on, the left button paints cells.
@@ -23,7 +25,8 @@ class WallView : public QWidget
 public:
     explicit WallView(QWidget *parent = nullptr);
 
-    // Shows the stickers; keeps the zoom and place when the size is the same.
+    // Shows the stickers once their picture is drawn (pictureChanged); keeps
+    // the zoom and place when the size is the same.
     void setStickers(const pattern::StickerGrid &stickers, const pattern::StickerPalette &palette);
     const pattern::StickerGrid &stickers() const { return m_stickers; }
     void setPainting(bool painting);
@@ -34,6 +37,8 @@ public:
     QSize sizeHint() const override { return {640, 480}; }
 
 signals:
+    // The picture of the stickers last set is drawn and shown.
+    void pictureChanged();
     // The pointer is over a cube (columns and rows from 0), or over none.
     void cubeHovered(std::optional<QPoint> cube);
     void cubeClicked(QPoint cube);
@@ -59,6 +64,7 @@ private:
     pattern::StickerPalette m_palette;
     QImage m_picture;        // the whole wall at m_pictureScale pixels a sticker
     int m_pictureScale = 0;
+    NewestJobRunner m_painter{QStringLiteral("wall painter")};
     double m_scale = 8;      // pixels a sticker
     QPointF m_origin;        // where the wall's top left corner is drawn
     bool m_fitted = true;    // follows the window's size until zoomed or panned

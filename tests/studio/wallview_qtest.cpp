@@ -1,6 +1,7 @@
 #include "guide/wallpreview.h"
 #include "studio/wallview.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace tessaly;
@@ -21,7 +22,9 @@ private slots:
         const pattern::StickerPalette palette = pattern::standardPalette();
         WallView view;
         view.resize(8 + 6 * 16 + 8, 8 + 3 * 16 + 8); // the fit margin of 8 around the wall
+        QSignalSpy drawn(&view, &WallView::pictureChanged);
         view.setStickers(stickers, palette);
+        QVERIFY(drawn.wait(10'000));
         QCOMPARE(view.scale(), 16.0);
         const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage preview = renderWallPreview(stickers, palette, 16).convertToFormat(QImage::Format_RGB32);
