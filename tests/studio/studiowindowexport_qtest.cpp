@@ -1,0 +1,93 @@
+#include "studio/studiodocument.h"
+#include "studio/studioeditcommand.h"
+#include "studio/studiowindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace tessaly;
+using namespace tessaly::studio;
+
+namespace {
+
+// A quick stand-in for the pattern maker: every sticker white.
+pattern::PhotoPatternResult whiteWall(const pattern::SrgbPicture &, const pattern::PatternRecipe &recipe,
+                                      const pattern::PatternProgress &)
+{
+    const int width = recipe.wall.cellColumns();
+    const int height = recipe.wall.cellRows();
+    pattern::PhotoPatternResult result;
+    result.pattern = pattern::PhotoPattern{pattern::StickerGrid(width, height, pattern::Sticker::White),
+                                           pattern::LinearGrid(width, height, pattern::LinearRgb{1, 1, 1}), 0.0};
+    return result;
+}
+
+int csvRows(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return int(file.readAll().trimmed().split('\n').size()) - 1; // less the header
+}
+
+} // namespace
+
+class StudioWindowExportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // An export asked for while the pattern of new settings is being made
+    // waits for it: the CSV has the new wall's cubes.
+    void exportsThePatternOfTheCurrentSettings()
+    {
+        QTemporaryDir folder;
+        StudioWindow window(&whiteWall);
+        QSignalSpy made(&window.worker(), &PatternWorker::finished);
+        QVERIFY(made.wait(10'000));
+        StudioDocument &document = window.document();
+        pattern::PatternRecipe recipe = document.state().recipe;
+        recipe.wall = {5, 4};
+        document.undoStack().push(
+            new StudioEditCommand(document, QStringLiteral("wall"), withSettings(document.state(), recipe, 0)));
+
+        QSignalSpy exported(&window.exporter(), &ExportWorker::finished);
+        const QString path = folder.filePath(QStringLiteral("guide.csv"));
+        window.exportPattern(ExportKind::CsvGuide, path);
+        QVERIFY(exported.wait(30'000));
+        QCOMPARE(csvRows(path), 20);
+    }
+
+    // A folder that cannot take the file is told in a message box.
+    void saysWhyItCannotExport()
+    {
+        QTemporaryDir folder;
+        StudioWindow window(&whiteWall);
+        QSignalSpy made(&window.worker(), &PatternWorker::finished);
+        QVERIFY(made.wait(10'000));
+        QString told;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->accept();
+            }
+        });
+        closer.start(20);
+        QSignalSpy exported(&window.exporter(), &ExportWorker::finished);
+        window.exportPattern(ExportKind::Preview, folder.filePath(QStringLiteral("none/wall.png")));
+        QVERIFY(exported.wait(30'000));
+        QTRY_VERIFY(!told.isEmpty());
+        QVERIFY2(told.contains(QStringLiteral("Cannot export")) && told.contains(QStringLiteral("wall.png")),
+                 qPrintable(told));
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("none/wall.png"))));
+    }
+};
+
+QTEST_MAIN(StudioWindowExportTest)
+#include "studiowindowexport_qtest.moc"
