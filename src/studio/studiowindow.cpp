@@ -294,9 +294,7 @@ void StudioWindow::patternFinished(const FinishedPattern &finished)
 {
     if (!finished.result.pattern) {
         m_status->setText(tr("No pattern: %1").arg(QString::fromStdString(finished.result.error)));
-        if (m_export && !m_exporter.isRunning())
-            exportFinished({tr("the settings make no pattern: %1").arg(QString::fromStdString(finished.result.error)),
-                            false});
+        startPendingExport(); // which fails: there is no pattern to export
         return;
     }
     m_made = finished;
@@ -466,8 +464,14 @@ bool StudioWindow::patternIsCurrent() const
 
 void StudioWindow::startPendingExport()
 {
-    if (!m_export || m_exporter.isRunning() || !patternIsCurrent())
+    if (!m_export || m_exporter.isRunning())
         return;
+    if (!patternIsCurrent()) {
+        // Nothing is being made, so the current settings made no pattern.
+        if (!m_worker.isBusy())
+            exportFinished({tr("the current settings make no pattern (the status line says why)"), false});
+        return;
+    }
     m_exportProgress->setLabelText(tr("Writing %1…").arg(QDir::toNativeSeparators(m_export->path)));
     m_exporter.start(m_export->kind, projectGuide(m_document->project(), *m_made->result.pattern), ExportSettings{},
                      m_export->path);

@@ -15,13 +15,18 @@ using namespace tessaly::studio;
 
 namespace {
 
-// A quick stand-in for the pattern maker: every sticker white.
+// A quick stand-in for the pattern maker: every sticker white; a wall 7
+// cubes wide is refused.
 pattern::PhotoPatternResult whiteWall(const pattern::SrgbPicture &, const pattern::PatternRecipe &recipe,
                                       const pattern::PatternProgress &)
 {
     const int width = recipe.wall.cellColumns();
     const int height = recipe.wall.cellRows();
     pattern::PhotoPatternResult result;
+    if (recipe.wall.columns == 7) {
+        result.error = "no wall of 7 columns";
+        return result;
+    }
     result.pattern = pattern::PhotoPattern{pattern::StickerGrid(width, height, pattern::Sticker::White),
                                            pattern::LinearGrid(width, height, pattern::LinearRgb{1, 1, 1}), 0.0};
     return result;
@@ -63,9 +68,22 @@ private slots:
         QCOMPARE(csvRows(path), 20);
     }
 
-    // A folder that cannot take the file is told in a message box.
+    // A folder that cannot take the file, or settings that make no pattern,
+    // are told in a message box.
+    void saysWhyItCannotExport_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder not there") << 5 << "none/wall.png" << "wall.png";
+        QTest::newRow("no pattern") << 7 << "wall.png" << "make no pattern";
+    }
+
     void saysWhyItCannotExport()
     {
+        QFETCH(int, columns);
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
         QTemporaryDir folder;
         StudioWindow window(&whiteWall);
         QSignalSpy made(&window.worker(), &PatternWorker::finished);
@@ -79,13 +97,15 @@ private slots:
             }
         });
         closer.start(20);
-        QSignalSpy exported(&window.exporter(), &ExportWorker::finished);
-        window.exportPattern(ExportKind::Preview, folder.filePath(QStringLiteral("none/wall.png")));
-        QVERIFY(exported.wait(30'000));
-        QTRY_VERIFY(!told.isEmpty());
-        QVERIFY2(told.contains(QStringLiteral("Cannot export")) && told.contains(QStringLiteral("wall.png")),
-                 qPrintable(told));
-        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("none/wall.png"))));
+        StudioDocument &document = window.document();
+        pattern::PatternRecipe recipe = document.state().recipe;
+        recipe.wall = {columns, 4};
+        document.undoStack().push(
+            new StudioEditCommand(document, QStringLiteral("wall"), withSettings(document.state(), recipe, 0)));
+        window.exportPattern(ExportKind::Preview, folder.filePath(name));
+        QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), 30'000);
+        QVERIFY2(told.contains(QStringLiteral("Cannot export")) && told.contains(reason), qPrintable(told));
+        QVERIFY(!QFile::exists(folder.filePath(name)));
     }
 };
 

@@ -368,8 +368,8 @@ Any earlier file there is unchanged.</source>
         <translation>已导出 %1</translation>
     </message>
     <message>
-        <source>the settings make no pattern: %1</source>
-        <translation>这些设置无法生成图案：%1</translation>
+        <source>the current settings make no pattern (the status line says why)</source>
+        <translation>当前设置无法生成图案（原因见状态栏）</translation>
     </message>
     <message>
         <source>Preparing the cube solver…</source>
