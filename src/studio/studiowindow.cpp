@@ -28,7 +28,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QProgressDialog>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
@@ -88,6 +87,7 @@ QString methodName(pattern::Method method)
 StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     : QMainWindow(parent)
     , m_worker(std::move(maker))
+    , m_exports(*this, [this] { return exportablePattern(); })
     , m_document(new StudioDocument(this))
     , m_wallView(new WallView)
     , m_status(new QLabel)
@@ -136,7 +136,7 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
         }
     });
     connect(&m_worker, &PatternWorker::finished, this, &StudioWindow::patternFinished);
-    connect(&m_exporter, &ExportWorker::finished, this, &StudioWindow::exportFinished);
+    connect(&m_exports, &ExportController::statusChanged, m_status, &QLabel::setText);
     connect(&m_worker, &PatternWorker::progressed, this, [this](long long done, long long total) {
         m_status->setText(tr("Making the pattern (%1)… %2%")
                               .arg(methodName(m_document->state().recipe.method))
@@ -294,13 +294,13 @@ void StudioWindow::patternFinished(const FinishedPattern &finished)
 {
     if (!finished.result.pattern) {
         m_status->setText(tr("No pattern: %1").arg(QString::fromStdString(finished.result.error)));
-        startPendingExport(); // which fails: there is no pattern to export
+        m_exports.patternChanged(); // a waiting export fails: there is no pattern to export
         return;
     }
     m_made = finished;
     showPattern();
     m_status->setText(tr("Pattern ready: %1 × %2 cubes").arg(finished.recipe.wall.columns).arg(finished.recipe.wall.rows));
-    startPendingExport();
+    m_exports.patternChanged();
 }
 
 void StudioWindow::showPattern()
@@ -397,29 +397,6 @@ void StudioWindow::showCubeCard(QPoint cube)
 
 // Exports.
 
-namespace {
-
-struct ExportFormat
-{
-    QString title;
-    QString filter;
-    QString suffix;
-};
-
-ExportFormat exportFormat(ExportKind kind)
-{
-    const auto tr = [](const char *text) { return QCoreApplication::translate("tessaly::studio::StudioWindow", text); };
-    switch (kind) {
-    case ExportKind::PdfGuide: return {tr("Export PDF Guide"), tr("PDF documents (*.pdf)"), QStringLiteral("pdf")};
-    case ExportKind::CsvGuide: return {tr("Export CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv")};
-    case ExportKind::Preview: return {tr("Export Preview PNG"), tr("PNG pictures (*.png)"), QStringLiteral("png")};
-    case ExportKind::StickerMap: return {tr("Export Sticker Map"), tr("PNG pictures (*.png)"), QStringLiteral("png")};
-    }
-    return {};
-}
-
-} // namespace
-
 void StudioWindow::chooseAndExport(ExportKind kind)
 {
     const ExportFormat format = exportFormat(kind);
@@ -434,67 +411,16 @@ void StudioWindow::chooseAndExport(ExportKind kind)
 
 void StudioWindow::exportPattern(ExportKind kind, const QString &path)
 {
-    if (m_export)
-        return; // one export at a time: the progress dialog keeps the window from asking another
-    m_export = ExportRequest{kind, path};
-    m_exportProgress = new QProgressDialog(tr("Waiting for the pattern…"), tr("Cancel"), 0, 0, this);
-    m_exportProgress->setWindowTitle(exportFormat(kind).title);
-    m_exportProgress->setWindowModality(Qt::WindowModal);
-    m_exportProgress->setAttribute(Qt::WA_DeleteOnClose);
-    m_exportProgress->setAutoReset(false);
-    m_exportProgress->setAutoClose(false);
-    m_exportProgress->setMinimumDuration(300);
-    connect(m_exportProgress, &QProgressDialog::canceled, this, [this] {
-        if (m_exporter.isRunning())
-            m_exporter.cancel();
-        else
-            exportFinished({{}, true});
-    });
-    connect(&m_exporter, &ExportWorker::progressed, m_exportProgress, [this](int done, int total) {
-        m_exportProgress->setMaximum(total);
-        m_exportProgress->setValue(done);
-    });
-    startPendingExport();
+    m_exports.exportPattern(kind, path);
 }
 
-bool StudioWindow::patternIsCurrent() const
+ExportablePattern StudioWindow::exportablePattern() const
 {
-    return m_made && m_made->result.pattern && !m_worker.isBusy() && m_made->recipe == m_document->state().recipe;
-}
-
-void StudioWindow::startPendingExport()
-{
-    if (!m_export || m_exporter.isRunning())
-        return;
-    if (!patternIsCurrent()) {
-        // Nothing is being made, so the current settings made no pattern.
-        if (!m_worker.isBusy())
-            exportFinished({tr("the current settings make no pattern (the status line says why)"), false});
-        return;
-    }
-    m_exportProgress->setLabelText(tr("Writing %1…").arg(QDir::toNativeSeparators(m_export->path)));
-    m_exporter.start(m_export->kind, projectGuide(m_document->project(), *m_made->result.pattern), ExportSettings{},
-                     m_export->path);
-}
-
-void StudioWindow::exportFinished(const ExportOutcome &outcome)
-{
-    const std::optional<ExportRequest> request = std::exchange(m_export, std::nullopt);
-    if (m_exportProgress)
-        m_exportProgress->close();
-    m_exportProgress = nullptr;
-    if (!request)
-        return;
-    const QString shownPath = QDir::toNativeSeparators(request->path);
-    if (outcome.cancelled) {
-        m_status->setText(tr("Export cancelled; %1 was not written").arg(shownPath));
-    } else if (!outcome.error.isEmpty()) {
-        QMessageBox::warning(this, exportFormat(request->kind).title,
-                             tr("Cannot export %1:\n%2\nAny earlier file there is unchanged.")
-                                 .arg(shownPath, outcome.error));
-    } else {
-        m_status->setText(tr("Exported %1").arg(shownPath));
-    }
+    const bool current = m_made && m_made->result.pattern && !m_worker.isBusy()
+                         && m_made->recipe == m_document->state().recipe;
+    if (!current)
+        return {std::nullopt, m_worker.isBusy()};
+    return {projectGuide(m_document->project(), *m_made->result.pattern), false};
 }
 
 QString StudioWindow::touchUpWarning() const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "pattern/photopattern.h"
-#include "studio/exportworker.h"
+#include "studio/exportcontroller.h"
 #include "studio/newestjobrunner.h"
 #include "studio/patternworker.h"
 
@@ -17,7 +17,6 @@ class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
-class QProgressDialog;
 
 namespace tessaly::cube {
 class FaceSolver;
@@ -78,7 +77,7 @@ public:
     // The warning shown when an edit cleared the touch-ups; empty when none.
     QString touchUpWarning() const;
     PatternWorker &worker() { return m_worker; }
-    ExportWorker &exporter() { return m_exporter; }
+    ExportWorker &exporter() { return m_exports.worker(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -107,9 +106,7 @@ private:
     void chooseAndOpenPicture();
     void chooseAndOpenProject();
     void chooseAndExport(ExportKind kind);
-    bool patternIsCurrent() const;
-    void startPendingExport();
-    void exportFinished(const ExportOutcome &outcome);
+    ExportablePattern exportablePattern() const;
     bool save();
     bool saveAs();
     bool maybeSave();
@@ -120,7 +117,7 @@ private:
     void rememberFolder(const QString &path);
 
     PatternWorker m_worker;
-    ExportWorker m_exporter;
+    ExportController m_exports;
     NewestJobRunner m_pictureReader{QStringLiteral("picture reader")};
     NewestJobRunner m_likenessScorer{QStringLiteral("likeness scorer")};
     StudioDocument *m_document = nullptr;
@@ -135,15 +132,6 @@ private:
     QMenu *m_viewMenu = nullptr;
     QAction *m_paintAction = nullptr;
     QComboBox *m_paintColour = nullptr;
-    QProgressDialog *m_exportProgress = nullptr;
-
-    // An export asked for, waiting for its pattern or being written.
-    struct ExportRequest
-    {
-        ExportKind kind;
-        QString path;
-    };
-    std::optional<ExportRequest> m_export;
 
     QImage m_sourceShown; // the document's picture as the source view shows it
     std::optional<FinishedPattern> m_made; // the newest pattern made, before touch-ups

@@ -312,66 +312,6 @@
         <translation>导出贴纸图(&amp;M)…</translation>
     </message>
     <message>
-        <source>Export PDF Guide</source>
-        <translation>导出 PDF 指南</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation>PDF 文档 (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>导出 CSV</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV 文件 (*.csv)</translation>
-    </message>
-    <message>
-        <source>Export Preview PNG</source>
-        <translation>导出预览 PNG</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG 图片 (*.png)</translation>
-    </message>
-    <message>
-        <source>Export Sticker Map</source>
-        <translation>导出贴纸图</translation>
-    </message>
-    <message>
-        <source>Waiting for the pattern…</source>
-        <translation>正在等待图案…</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Writing %1…</source>
-        <translation>正在写入 %1…</translation>
-    </message>
-    <message>
-        <source>Export cancelled; %1 was not written</source>
-        <translation>导出已取消；未写入 %1</translation>
-    </message>
-    <message>
-        <source>Cannot export %1:
-%2
-Any earlier file there is unchanged.</source>
-        <translation>无法导出 %1：
-%2
-原有文件未被改动。</translation>
-    </message>
-    <message>
-        <source>Exported %1</source>
-        <translation>已导出 %1</translation>
-    </message>
-    <message>
-        <source>the current settings make no pattern (the status line says why)</source>
-        <translation>当前设置无法生成图案（原因见状态栏）</translation>
-    </message>
-    <message>
         <source>Preparing the cube solver…</source>
         <translation>正在准备魔方求解器…</translation>
     </message>
@@ -611,6 +551,69 @@ Any earlier file there is unchanged.</source>
     <message>
         <source>the wall is too large for a preview picture</source>
         <translation>墙太大，无法生成预览图</translation>
+    </message>
+</context>
+<context>
+    <name>tessaly::studio::ExportController</name>
+    <message>
+        <source>Export PDF Guide</source>
+        <translation>导出 PDF 指南</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Preview PNG</source>
+        <translation>导出预览 PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Sticker Map</source>
+        <translation>导出贴纸图</translation>
+    </message>
+    <message>
+        <source>Waiting for the pattern…</source>
+        <translation>正在等待图案…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Writing %1…</source>
+        <translation>正在写入 %1…</translation>
+    </message>
+    <message>
+        <source>Export cancelled; %1 was not written</source>
+        <translation>导出已取消；未写入 %1</translation>
+    </message>
+    <message>
+        <source>Cannot export %1:
+%2
+Any earlier file there is unchanged.</source>
+        <translation>无法导出 %1：
+%2
+原有文件未被改动。</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>已导出 %1</translation>
+    </message>
+    <message>
+        <source>the current settings make no pattern (the status line says why)</source>
+        <translation>当前设置无法生成图案（原因见状态栏）</translation>
     </message>
 </context>
 </TS>
