@@ -15,7 +15,7 @@ require_tool "$PDFTOPPM" pdftoppm poppler-utils
 clear_artefacts quadrants.png wall.tessaly studio.pdf studio.csv guide.pdf guide.csv \
     studio-page-*.png guide-page-*.png after-drop.png after-exports.png tessaly.log drag-source.log xvfb.log
 
-readonly COLUMNS=12
+readonly COLUMNS=6
 # The window stands at the screen's top-left corner; the drag source below it.
 readonly DRAG_SOURCE_LEFT=100 DRAG_SOURCE_TOP=850
 # In the client area: the middle of the wall view, and the columns field of
@@ -104,7 +104,7 @@ note "saving the project"
 xdo key ctrl+s
 answer_file_dialog "Save Project" "$PWD/wall.tessaly"
 wait_until 10 "wall.tessaly to be saved" test -f wall.tessaly
-grep -q '"columns": 12' wall.tessaly || fail "the saved project has not the typed columns: $(cat wall.tessaly)"
+grep -q "\"columns\": $COLUMNS," wall.tessaly || fail "the saved project has not the typed columns: $(cat wall.tessaly)"
 
 export_through_menu g "Export PDF Guide" "$PWD/studio.pdf"
 export_through_menu c "Export CSV" "$PWD/studio.csv"
