@@ -161,7 +161,13 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     showSample();
 }
 
-StudioWindow::~StudioWindow() = default;
+StudioWindow::~StudioWindow()
+{
+    // The document is a child, deleted after this destructor: the signals its
+    // undo stack sends as it is cleared must not reach the window's slots.
+    m_document->undoStack().disconnect(this);
+    m_document->disconnect(this);
+}
 
 void StudioWindow::createDocks()
 {
