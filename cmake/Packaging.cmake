@@ -17,7 +17,11 @@ counts and a tolerance per colour, and saves the mosaic as a bitmap.
 
 The tessaly-guide command makes the same mosaic and writes a printable build
 guide: the front face of every cube and the shortest twist sequence that
-makes a solved cube show it, as PDF and CSV.]=])
+makes a solved cube show it, as PDF and CSV.
+
+Tessaly Studio makes a photo into a wall of cubes in a window: crop, wall
+size, sticker colours, matching method and adjustments shown as they change,
+stickers touched up by hand, and projects saved for later.]=])
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 

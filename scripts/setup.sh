@@ -7,10 +7,14 @@ packages=(
     # build
     g++ cmake ninja-build pkg-config git
     qt6-base-dev qt6-image-formats-plugins
+    # the translations: Qt6LinguistTools for CMake, and lrelease
+    qt6-tools-dev qt6-l10n-tools
     # tests, benchmarks and fuzzing
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     # a real X server for the end-to-end tests, and tools to drive and check it
     xvfb xauth xdotool x11-utils imagemagick desktop-file-utils
+    # comparing the pages of PDF guides
+    poppler-utils
     # the window's Chinese captions
     fonts-wqy-microhei
     # the Debian package and its checks

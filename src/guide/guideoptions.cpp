@@ -92,11 +92,18 @@ struct Declared
                                                "--method exact reads back."),
                                 QStringLiteral("FILE")};
 
-    QList<QCommandLineOption> photoOptions() const
+    QCommandLineOption project{QStringLiteral("project"),
+                               QStringLiteral("Make the guide of a Tessaly Studio project: its picture, recipe and "
+                                              "touch-ups. Goes with the output and plan options only."),
+                               QStringLiteral("FILE")};
+
+    // The photo pattern's recipe: what a project holds.
+    QList<QCommandLineOption> recipeOptions() const
     {
-        return {wall,    cubes,   fit,    crop,       brightness, contrast, saturation,   autoLevels,
-                palette, colours, method, turnWeight, maxTurns,   preview,  previewScale, stickers};
+        return {wall,    cubes,   fit,    crop,       brightness, contrast, saturation, autoLevels,
+                palette, colours, method, turnWeight, maxTurns};
     }
+    QList<QCommandLineOption> photoOptions() const { return recipeOptions() + QList{preview, previewScale, stickers}; }
     QList<QCommandLineOption> windowOptions() const { return {columns, rows, tolerances, bmp}; }
 };
 
@@ -217,6 +224,28 @@ QString readPhotoOptions(const QCommandLineParser &parser, const Declared &decla
     return {};
 }
 
+// --project and the rules around it: the project holds the picture and the
+// recipe, so neither may be given beside it.
+QString readProjectOption(const QCommandLineParser &parser, const Declared &declared, const QStringList &pictures,
+                          GuideOptions &options)
+{
+    options.projectPath = parser.value(declared.project);
+    if (options.projectPath.isEmpty())
+        return QStringLiteral("No file name given for --project.");
+    if (!pictures.isEmpty())
+        return QStringLiteral("--project takes the picture from the project: give no PICTURE (\"%1\") with it.")
+            .arg(pictures.front());
+    const QString other =
+        firstGiven(parser, declared.recipeOptions() + declared.windowOptions() + QList{declared.face});
+    if (!other.isEmpty())
+        return QStringLiteral("%1 does not go with --project: the project holds the recipe; give only output and "
+                              "plan options with it.")
+            .arg(other);
+    QString error;
+    readGiven(parser, declared.previewScale, previewScaleFromText, options.previewScale, error);
+    return error;
+}
+
 std::optional<QPageSize> pageSizeNamed(const QString &name)
 {
     if (name.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
@@ -240,6 +269,7 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
     parser.addOptions({declared.columns, declared.rows, declared.tolerances, declared.bmp, declared.csv,
                        declared.pdf, declared.pageSize, declared.face, declared.threads, declared.quiet});
     parser.addOptions(declared.photoOptions());
+    parser.addOption(declared.project);
     const BuildPlanOptions planOptions;
     parser.addOptions(planOptions.all());
     parser.addPositionalArgument(QStringLiteral("PICTURE"),
@@ -314,6 +344,11 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         paths.insert(output.path);
     }
 
+    if (parser.isSet(declared.project)) {
+        if (const QString error = readProjectOption(parser, declared, pictures, options); !error.isEmpty())
+            return failed(line, error);
+        return line;
+    }
     if (const QString error = readPhotoOptions(parser, declared, options); !error.isEmpty())
         return failed(line, error);
 

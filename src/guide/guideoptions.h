@@ -29,6 +29,7 @@ struct GuideOptions
     unsigned threads = 0;        // 0: every core
     bool quiet = false;
     std::optional<PhotoSettings> photo; // a photo pattern instead of the window's mosaic
+    QString projectPath; // --project: the pattern of a Tessaly Studio project instead of either
     BuildPlanSettings plan;      // block order, panels, the builders' pace
 
     bool writesFiles() const

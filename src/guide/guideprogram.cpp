@@ -12,6 +12,7 @@
 #include "guide/photosummary.h"
 #include "guide/pngwriter.h"
 #include "guide/progressbar.h"
+#include "guide/projectguide.h"
 #include "guide/stickermapimage.h"
 #include "guide/wallpreview.h"
 #include "pattern/stickermap.h"
@@ -40,6 +41,32 @@ struct PendingOutput
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// The guide of a project file, or why there is none; neither when
+// interrupted.
+struct GuideOfProject
+{
+    std::optional<ProjectGuide> made;
+    QString error;
+};
+
+GuideOfProject makeGuideOfProject(const QString &path, ProgressBar &progress, const std::function<bool()> &interrupted)
+{
+    progress.start(QStringLiteral("Reading the project"));
+    const PatternProjectReading reading = readPatternProject(path);
+    if (!reading.project)
+        return {std::nullopt, QStringLiteral("cannot use the project \"%1\": %2").arg(native(path), reading.error)};
+    progress.start(QStringLiteral("Making the photo pattern"));
+    const ProjectPattern made = makeProjectPattern(*reading.project, [&](long long done, long long total) {
+        progress.update(done, total);
+        return !(interrupted && interrupted());
+    });
+    if (made.interrupted)
+        return {};
+    if (!made.pattern)
+        return {std::nullopt, QStringLiteral("cannot use the project \"%1\": %2").arg(native(path), made.error)};
+    return {projectGuide(*reading.project, *made.pattern), {}};
 }
 
 } // namespace
@@ -97,7 +124,13 @@ int GuideProgram::runGuide(const GuideOptions &options)
     BuildGuide guide;
     QImage canvas;                                // the window's mosaic, for --bmp
     std::optional<pattern::StickerGrid> stickers; // a photo pattern's, for --preview and --stickers
-    if (options.photo) {
+    if (!options.projectPath.isEmpty()) {
+        GuideOfProject project = makeGuideOfProject(options.projectPath, progress, m_environment.interrupted);
+        if (!project.made)
+            return project.error.isEmpty() ? failInterrupted() : fail(project.error);
+        guide = std::move(project.made->guide);
+        stickers = std::move(project.made->stickers);
+    } else if (options.photo) {
         GuidePhotoPattern photo =
             makeGuidePhotoPattern(options.picturePath, *options.photo, progress, m_environment.interrupted);
         if (photo.interrupted)

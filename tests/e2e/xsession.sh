@@ -5,6 +5,7 @@
 # Arguments of every test script (CMakeLists.txt passes them):
 #   --xvfb PATH --xdotool PATH --import PATH
 #   --program PATH --checker PATH --drag-source PATH
+# and, for the tests that need them, --guide PATH --pdftoppm PATH.
 # Artefacts (screenshots, logs, m.BMP) are written to the current folder.
 
 set -euo pipefail
@@ -18,7 +19,7 @@ note() {
     echo "-- $*"
 }
 
-XVFB='' XDOTOOL='' IMPORT='' PROGRAM='' CHECKER='' DRAG_SOURCE=''
+XVFB='' XDOTOOL='' IMPORT='' PROGRAM='' CHECKER='' DRAG_SOURCE='' GUIDE='' PDFTOPPM=''
 while (($# > 0)); do
     [[ $# -ge 2 ]] || fail "option $1 needs a value"
     case $1 in
@@ -28,6 +29,8 @@ while (($# > 0)); do
         --program) PROGRAM=$2 ;;
         --checker) CHECKER=$2 ;;
         --drag-source) DRAG_SOURCE=$2 ;;
+        --guide) GUIDE=$2 ;;
+        --pdftoppm) PDFTOPPM=$2 ;;
         *) fail "unknown option $1" ;;
     esac
     shift 2

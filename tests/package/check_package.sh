@@ -52,8 +52,11 @@ package=$(bash "$top/scripts/package.sh" | tail -n 1)
 
 note "the package's files"
 dpkg-deb -c "$package" | tee "$scratch/contents.txt"
-for path in usr/bin/tessaly usr/bin/tessaly-guide \
+for path in usr/bin/tessaly usr/bin/tessaly-guide usr/bin/tessaly-studio \
     usr/share/applications/io.github.tessaly.Tessaly.desktop \
+    usr/share/applications/io.github.tessaly.Studio.desktop \
+    usr/share/metainfo/io.github.tessaly.Studio.metainfo.xml \
+    usr/share/man/man1/tessaly-studio.1.gz \
     usr/share/icons/hicolor/{16x16,48x48,256x256}/apps/io.github.tessaly.Tessaly.png \
     usr/share/metainfo/io.github.tessaly.Tessaly.metainfo.xml \
     usr/share/man/man1/tessaly.1.gz usr/share/man/man1/tessaly-guide.1.gz \
@@ -84,10 +87,12 @@ mkdir -m 755 "$root"
 dpkg-deb -x "$package" "$root"
 
 note "desktop entry and AppStream metadata"
-desktop-file-validate "$root/usr/share/applications/io.github.tessaly.Tessaly.desktop" ||
-    fail "desktop-file-validate rejects the desktop entry"
-appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.tessaly.Tessaly.metainfo.xml" ||
-    fail "appstreamcli rejects the metadata"
+for app in Tessaly Studio; do
+    desktop-file-validate "$root/usr/share/applications/io.github.tessaly.$app.desktop" ||
+        fail "desktop-file-validate rejects the desktop entry of $app"
+    appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.tessaly.$app.metainfo.xml" ||
+        fail "appstreamcli rejects the metadata of $app"
+done
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli rejects the installed tree"
 
 note "tessaly-guide from the unpacked package"

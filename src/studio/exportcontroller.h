@@ -1,0 +1,72 @@
+#pragma once
+
+#include "studio/exportworker.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QProgressDialog;
+class QWidget;
+
+namespace tessaly::studio {
+
+// How an export is offered: its dialogs' title, the file dialog's filter
+// and the suffix a name without one gets. Translated.
+struct ExportFormat
+{
+    QString title;
+    QString filter;
+    QString suffix;
+};
+ExportFormat exportFormat(ExportKind kind);
+
+// The pattern an export would write now: its guide when the pattern of the
+// current settings is made, else whether it is still being made.
+struct ExportablePattern
+{
+    std::optional<ProjectGuide> made;
+    bool beingMade = false;
+};
+
+// The window's exports: one at a time on an ExportWorker behind a progress
+// dialog that can cancel it, waiting for the pattern of the current settings
+// while it is being made, a failure told in a message box.
+class ExportController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // window: the parent of the dialogs; current: the pattern to export now.
+    ExportController(QWidget &window, std::function<ExportablePattern()> current);
+
+    // Writes the export to path, once the pattern is made if it is being
+    // made; does nothing while another export is under way.
+    void exportPattern(ExportKind kind, const QString &path);
+    // A pattern was made, or failed: a waiting export starts, or fails.
+    void patternChanged();
+    ExportWorker &worker() { return m_worker; }
+
+signals:
+    // What became of an export, for the status line.
+    void statusChanged(const QString &message);
+
+private:
+    void startWaitingExport();
+    void finish(const ExportOutcome &outcome);
+
+    QWidget &m_window;
+    std::function<ExportablePattern()> m_current;
+    ExportWorker m_worker;
+    QProgressDialog *m_progress = nullptr; // while an export is asked for
+    struct Request
+    {
+        ExportKind kind;
+        QString path;
+    };
+    std::optional<Request> m_request; // waiting for its pattern or being written
+};
+
+} // namespace tessaly::studio

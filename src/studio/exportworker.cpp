@@ -1,0 +1,57 @@
+#include "studio/exportworker.h"
+
+#include <QElapsedTimer>
+#include <QMetaObject>
+
+namespace tessaly::studio {
+
+namespace {
+
+constexpr int ProgressInterval = 50; // ms between progress reports, so that the window is not flooded
+
+} // namespace
+
+ExportWorker::ExportWorker(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ExportWorker::~ExportWorker()
+{
+    if (m_thread) {
+        m_cancelled = true;
+        m_thread->wait();
+    }
+}
+
+bool ExportWorker::start(ExportKind kind, ProjectGuide made, const ExportSettings &settings, const QString &path)
+{
+    if (m_thread)
+        return false;
+    m_cancelled = false;
+    m_thread.reset(QThread::create([this, kind, made = std::move(made), settings, path]() mutable {
+        QElapsedTimer sinceReport;
+        sinceReport.start();
+        const ExportOutcome outcome =
+            writePatternExport(kind, std::move(made), settings, path, [this, &sinceReport](int done, int total) {
+                if (sinceReport.elapsed() >= ProgressInterval) {
+                    sinceReport.restart();
+                    QMetaObject::invokeMethod(this, [this, done, total] { emit progressed(done, total); });
+                }
+                return !m_cancelled;
+            });
+        QMetaObject::invokeMethod(this, [this, outcome] { deliver(outcome); });
+    }));
+    m_thread->setObjectName(QStringLiteral("export worker"));
+    m_thread->start();
+    return true;
+}
+
+void ExportWorker::deliver(const ExportOutcome &outcome)
+{
+    m_thread->wait();
+    m_thread.reset();
+    emit finished(outcome);
+}
+
+} // namespace tessaly::studio
