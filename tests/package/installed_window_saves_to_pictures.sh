@@ -80,7 +80,7 @@ no_saved_box() {
 wait_until 10 "the message box to close" no_saved_box
 
 cp "$pictures/m.BMP" m.BMP
-written_beside=$(ls -A "$program_folder" | grep -vx -e tessaly -e tessaly-guide || true)
+written_beside=$(ls -A "$program_folder" | grep -vx -e tessaly -e tessaly-guide -e tessaly-studio || true)
 [[ -z $written_beside ]] || fail "Save wrote beside the program:" $written_beside
 owner=$(stat -c %U "$pictures/m.BMP")
 [[ $owner == "$("${as_user[@]}" id -un)" ]] || fail "m.BMP belongs to $owner"
