@@ -2,6 +2,7 @@
 // file left behind or damaged.
 
 #include "support/guiderunner.h"
+#include "support/photofiles.h"
 #include "support/testpictures.h"
 
 #include <QBuffer>
@@ -13,25 +14,6 @@
 using namespace tessaly::test;
 
 namespace {
-
-// Placeholders in the table's arguments, replaced by paths in the folder.
-QStringList inFolder(const QStringList &arguments, const QTemporaryDir &folder)
-{
-    QStringList replaced;
-    for (const QString &argument : arguments) {
-        if (argument.startsWith(QLatin1Char('@')))
-            replaced << folder.filePath(argument.mid(1));
-        else
-            replaced << argument;
-    }
-    return replaced;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 quint32 crc32(const QByteArray &bytes)
 {
@@ -64,8 +46,6 @@ QByteArray hugePngHeader()
     putBigEndian32(png, IhdrType + 17, crc32(png.mid(IhdrType, 17)));
     return png;
 }
-
-const QByteArray EarlierContent = "an earlier guide\n";
 
 } // namespace
 

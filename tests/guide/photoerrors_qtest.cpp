@@ -12,8 +12,6 @@ using namespace tessaly::test;
 
 namespace {
 
-const QByteArray EarlierContent = "an earlier guide\n";
-
 // The files every case may name, made in folder.
 bool makeFiles(const QTemporaryDir &folder)
 {
@@ -35,11 +33,6 @@ bool makeFiles(const QTemporaryDir &folder)
                         "W #FFFFFF\nY #FFD500\nR #B71234\nO #FF5800\nB #0046AD\n")
            && writeFile(folder.filePath(QStringLiteral("bad.txt")), "W #FFFFFF\nY #FFD500\nQ #123456\n")
            && writeFile(folder.filePath(QStringLiteral("out.csv")), EarlierContent);
-}
-
-QStringList folderEntries(const QTemporaryDir &folder)
-{
-    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
 } // namespace

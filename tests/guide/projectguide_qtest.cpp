@@ -16,8 +16,6 @@ using namespace tessaly::test;
 
 namespace {
 
-const QByteArray EarlierContent = "an earlier guide\n";
-
 // A picture with something to match: a hue ramp over a lightness ramp.
 QImage rampPicture()
 {
@@ -72,11 +70,6 @@ bool makeFiles(const QTemporaryDir &folder)
            && writeFile(folder.filePath(QStringLiteral("newer.tessaly")),
                         withField(json, QStringLiteral("version"), PatternProject::FormatVersion + 1))
            && writeFile(folder.filePath(QStringLiteral("out.csv")), EarlierContent);
-}
-
-QStringList folderEntries(const QTemporaryDir &folder)
-{
-    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
 } // namespace

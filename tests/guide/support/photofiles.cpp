@@ -1,5 +1,7 @@
 #include "support/photofiles.h"
 
+#include <QDir>
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -30,6 +32,11 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList folderEntries(const QTemporaryDir &folder)
+{
+    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
 QByteArray readFile(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,12 @@ QImage stickerMapPicture(const QStringList &rows);
 
 // The arguments with every "@name" replaced by the path of name in folder.
 QStringList inFolder(const QStringList &arguments, const QTemporaryDir &folder);
+
+// What the error tests put in an output before a run that must leave it be.
+inline const QByteArray EarlierContent = "an earlier guide\n";
+
+// Every entry of the folder, hidden ones too: a failed run adds none.
+QStringList folderEntries(const QTemporaryDir &folder);
 
 bool writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
