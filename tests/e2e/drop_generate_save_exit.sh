@@ -33,31 +33,8 @@ field_colour=$("$CHECKER" field-colour before-drop.png "$CLIENT_X" "$CLIENT_Y" |
     fail "at start: the count fields do not look enabled"
 
 note "dragging $picture onto the source picture"
-"${CLIENT_ENV[@]}" "$DRAG_SOURCE" "$picture" "$DRAG_SOURCE_LEFT" "$DRAG_SOURCE_TOP" >drag-source.log 2>&1 &
-STARTED_PIDS+=("$!")
-wait_until 20 "the drag source's window to appear" find_window '^e2e drag source$'
-
-# Press on the source, move in small steps so that both programs see the
-# pointer travel, linger over the target so that it can answer, release.
-from_x=$((DRAG_SOURCE_LEFT + 80)) from_y=$((DRAG_SOURCE_TOP + 60))
-to_x=$((CLIENT_X + SOURCE_PICTURE[0])) to_y=$((CLIENT_Y + SOURCE_PICTURE[1]))
-xdo mousemove --sync "$from_x" "$from_y"
-xdo mousedown 1
-for step in $(seq 1 25); do
-    xdo mousemove $((from_x + (to_x - from_x) * step / 25)) $((from_y + (to_y - from_y) * step / 25))
-    sleep 0.04
-done
-for _ in 1 2 3; do
-    xdo mousemove $((to_x + 3)) $((to_y + 2))
-    sleep 0.1
-    xdo mousemove "$to_x" "$to_y"
-    sleep 0.1
-done
-xdo mouseup 1
-
-wait_until 10 "the drag to end" grep -q '^drag ended' drag-source.log
-grep -q '^drag ended: dropped and accepted' drag-source.log ||
-    fail "the drop was not accepted: $(cat drag-source.log)"
+drag_picture "$picture" "$DRAG_SOURCE_LEFT" "$DRAG_SOURCE_TOP" \
+    $((CLIENT_X + SOURCE_PICTURE[0])) $((CLIENT_Y + SOURCE_PICTURE[1]))
 wait_until 10 "the dropped picture to show in the source picture" \
     poll_screenshot check-picture "$CLIENT_X" "$CLIENT_Y" "$picture"
 screenshot after-drop.png

@@ -73,27 +73,8 @@ MAIN_WINDOW=$(find_window 'Tessaly Studio$')
 read_client_geometry
 
 note "dragging $picture onto the wall view"
-"${CLIENT_ENV[@]}" "$DRAG_SOURCE" "$picture" "$DRAG_SOURCE_LEFT" "$DRAG_SOURCE_TOP" >drag-source.log 2>&1 &
-STARTED_PIDS+=("$!")
-wait_until 20 "the drag source's window to appear" find_window '^e2e drag source$'
-from_x=$((DRAG_SOURCE_LEFT + 80)) from_y=$((DRAG_SOURCE_TOP + 60))
-to_x=$((CLIENT_X + WALL_VIEW[0])) to_y=$((CLIENT_Y + WALL_VIEW[1]))
-xdo mousemove --sync "$from_x" "$from_y"
-xdo mousedown 1
-for step in $(seq 1 25); do
-    xdo mousemove $((from_x + (to_x - from_x) * step / 25)) $((from_y + (to_y - from_y) * step / 25))
-    sleep 0.04
-done
-for _ in 1 2 3; do
-    xdo mousemove $((to_x + 3)) $((to_y + 2))
-    sleep 0.1
-    xdo mousemove "$to_x" "$to_y"
-    sleep 0.1
-done
-xdo mouseup 1
-wait_until 10 "the drag to end" grep -q '^drag ended' drag-source.log
-grep -q '^drag ended: dropped and accepted' drag-source.log ||
-    fail "the drop was not accepted: $(cat drag-source.log)"
+drag_picture "$picture" "$DRAG_SOURCE_LEFT" "$DRAG_SOURCE_TOP" \
+    $((CLIENT_X + WALL_VIEW[0])) $((CLIENT_Y + WALL_VIEW[1]))
 wait_until 10 "the window's title to name the dropped picture" find_window '^quadrants\.png.*Tessaly Studio$'
 screenshot after-drop.png
 

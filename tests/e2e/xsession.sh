@@ -220,6 +220,34 @@ type_into_field_at() {
     xdo type --delay 40 "$3"
 }
 
+# Drags the picture file from the drag source helper, started at (left, top)
+# of the screen, to (to_x, to_y): press on the source, move in small steps
+# so that both programs see the pointer travel, linger over the target so
+# that it can answer, release. Fails unless the drop was accepted.
+drag_picture() {
+    local picture=$1 left=$2 top=$3 to_x=$4 to_y=$5
+    "${CLIENT_ENV[@]}" "$DRAG_SOURCE" "$picture" "$left" "$top" >drag-source.log 2>&1 &
+    STARTED_PIDS+=("$!")
+    wait_until 20 "the drag source's window to appear" find_window '^e2e drag source$'
+    local from_x=$((left + 80)) from_y=$((top + 60))
+    xdo mousemove --sync "$from_x" "$from_y"
+    xdo mousedown 1
+    for step in $(seq 1 25); do
+        xdo mousemove $((from_x + (to_x - from_x) * step / 25)) $((from_y + (to_y - from_y) * step / 25))
+        sleep 0.04
+    done
+    for _ in 1 2 3; do
+        xdo mousemove $((to_x + 3)) $((to_y + 2))
+        sleep 0.1
+        xdo mousemove "$to_x" "$to_y"
+        sleep 0.1
+    done
+    xdo mouseup 1
+    wait_until 10 "the drag to end" grep -q '^drag ended' drag-source.log
+    grep -q '^drag ended: dropped and accepted' drag-source.log ||
+        fail "the drop was not accepted: $(cat drag-source.log)"
+}
+
 screenshot() {
     run_client "$IMPORT" -window root "$1"
 }
