@@ -71,6 +71,10 @@ FaceTurnTable::FaceTurnTable(std::span<const std::uint8_t> classTurns)
     });
     if (next != classTurns.size())
         throw std::invalid_argument("more turn counts than face classes");
+    for (std::uint32_t index = 0; index < ColouringCount; ++index) {
+        if (turns_[index] <= CheapTurns)
+            cheapFaces_.push_back(index);
+    }
 }
 
 std::array<Colour, 9> FaceTurnTable::faceAt(std::uint32_t index)

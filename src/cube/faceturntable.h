@@ -41,6 +41,11 @@ public:
             index = index * ColourCount + std::uint32_t(face[place]);
         return index;
     }
+    // The indices of every face of at most CheapTurns turns, increasing
+    // (1,722 faces): the faces that are cheap to twist.
+    static constexpr int CheapTurns = 2;
+    const std::vector<std::uint32_t> &cheapFaces() const { return cheapFaces_; }
+
     // The face of an index below ColouringCount.
     static std::array<Colour, 9> faceAt(std::uint32_t index);
 
@@ -50,6 +55,7 @@ public:
 
 private:
     std::vector<std::uint8_t> turns_;
+    std::vector<std::uint32_t> cheapFaces_;
 };
 
 } // namespace tessaly::cube

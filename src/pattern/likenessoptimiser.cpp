@@ -163,28 +163,13 @@ struct LowTurnFace
     std::array<int, 9> cells; // palette indices, reading order
 };
 
-// The indices of every face of at most two turns (1,722 faces), found once:
-// a cube's candidates for a face that is cheap to twist.
-const std::vector<std::uint32_t> &lowTurnFaceIndices(const cube::FaceTurnTable &table)
-{
-    constexpr int MostTurns = 2;
-    static const std::vector<std::uint32_t> indices = [&] {
-        std::vector<std::uint32_t> found;
-        for (std::uint32_t index = 0; index < cube::FaceTurnTable::ColouringCount; ++index) {
-            if (table.turns(index) <= MostTurns)
-                found.push_back(index);
-        }
-        return found;
-    }();
-    return indices;
-}
-
-// Those faces in the palette's colours, as palette indices;
+// The table's cheap faces (a cube's candidates for a face that is cheap to
+// twist) in the palette's colours, as palette indices;
 // paletteIndexOfColour gives each cube colour's palette index, -1 if none.
 std::vector<LowTurnFace> lowTurnFaces(const cube::FaceTurnTable &table, const std::array<int, 6> &paletteIndexOfColour)
 {
     std::vector<LowTurnFace> faces;
-    for (const std::uint32_t index : lowTurnFaceIndices(table)) {
+    for (const std::uint32_t index : table.cheapFaces()) {
         LowTurnFace face{index, {}};
         bool inPalette = true;
         std::uint32_t rest = index;
@@ -401,7 +386,7 @@ private:
     static constexpr int CubeCandidates = 2;
     // A cube at this many turns or fewer is left to single stickers: a new
     // face could save it little.
-    static constexpr int CheapFaceTurns = 2;
+    static constexpr int CheapFaceTurns = cube::FaceTurnTable::CheapTurns;
 
     std::size_t cellIndex(int x, int y) const { return std::size_t(y) * std::size_t(m_width) + std::size_t(x); }
     std::size_t slot(int x, int y) const

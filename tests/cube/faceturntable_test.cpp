@@ -132,6 +132,18 @@ TEST(FaceTurnTableTest, OnlySolidFacesNeedNoTurnAndOneTurnMakesOneHundredTwenty)
     }
 }
 
+TEST(FaceTurnTableTest, ListsExactlyTheCheapFacesInOrder)
+{
+    const FaceTurnTable &table = faceTurnTable();
+    std::vector<std::uint32_t> cheap;
+    for (std::uint32_t index = 0; index < FaceTurnTable::ColouringCount; ++index) {
+        if (table.turns(index) <= FaceTurnTable::CheapTurns)
+            cheap.push_back(index);
+    }
+    EXPECT_EQ(table.cheapFaces(), cheap);
+    EXPECT_GT(cheap.size(), 6u + 120u); // beyond the faces of no turn and of one
+}
+
 // The shipped table against the solver, face by face.
 class FaceTurnTableSolverTest : public testing::Test {
 protected:
