@@ -1,4 +1,5 @@
 #include "studio/exportworker.h"
+#include "studio/backgroundpriority.h"
 
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -43,6 +44,7 @@ bool ExportWorker::start(ExportKind kind, ProjectGuide made, const ExportSetting
         QMetaObject::invokeMethod(this, [this, outcome] { deliver(outcome); });
     }));
     m_thread->setObjectName(QStringLiteral("export worker"));
+    runBelowWindowPriority(*m_thread);
     m_thread->start();
     return true;
 }

@@ -1,4 +1,5 @@
 #include "studio/newestjobrunner.h"
+#include "studio/backgroundpriority.h"
 
 namespace tessaly::studio {
 
@@ -9,6 +10,7 @@ NewestJobRunner::NewestJobRunner(const QString &name, QObject *parent)
     m_runner->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_runner, &QObject::deleteLater);
     m_thread.setObjectName(name);
+    runBelowWindowPriority(m_thread);
     m_thread.start();
 }
 

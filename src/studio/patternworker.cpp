@@ -1,4 +1,5 @@
 #include "studio/patternworker.h"
+#include "studio/backgroundpriority.h"
 
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -13,6 +14,7 @@ PatternWorker::PatternWorker(PatternMaker maker, QObject *parent)
     m_runner->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_runner, &QObject::deleteLater);
     m_thread.setObjectName(QStringLiteral("pattern worker"));
+    runBelowWindowPriority(m_thread);
     m_thread.start();
 }
 
