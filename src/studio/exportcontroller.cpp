@@ -19,10 +19,14 @@ ExportFormat exportFormat(ExportKind kind)
 {
     const auto tr = [](const char *text) { return QCoreApplication::translate("tessaly::studio::ExportController", text); };
     switch (kind) {
-    case ExportKind::PdfGuide: return {tr("Export PDF Guide"), tr("PDF documents (*.pdf)"), QStringLiteral("pdf")};
-    case ExportKind::CsvGuide: return {tr("Export CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv")};
-    case ExportKind::Preview: return {tr("Export Preview PNG"), tr("PNG pictures (*.png)"), QStringLiteral("png")};
-    case ExportKind::StickerMap: return {tr("Export Sticker Map"), tr("PNG pictures (*.png)"), QStringLiteral("png")};
+    case ExportKind::PdfGuide:
+        return {tr("Export PDF Guide"), tr("PDF documents (*.pdf)"), QStringLiteral("pdf"), QString()};
+    case ExportKind::CsvGuide:
+        return {tr("Export CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"), QString()};
+    case ExportKind::Preview:
+        return {tr("Export Preview PNG"), tr("PNG pictures (*.png)"), QStringLiteral("png"), QStringLiteral("-preview")};
+    case ExportKind::StickerMap:
+        return {tr("Export Sticker Map"), tr("PNG pictures (*.png)"), QStringLiteral("png"), QStringLiteral("-stickers")};
     }
     return {};
 }

@@ -20,6 +20,7 @@ struct ExportFormat
     QString title;
     QString filter;
     QString suffix;
+    QString nameEnding; // after the project's name in a suggested file name
 };
 ExportFormat exportFormat(ExportKind kind);
 

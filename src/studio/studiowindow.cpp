@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -406,7 +407,8 @@ void StudioWindow::showCubeCard(QPoint cube)
 void StudioWindow::chooseAndExport(ExportKind kind)
 {
     const ExportFormat format = exportFormat(kind);
-    QString path = QFileDialog::getSaveFileName(this, format.title, lastFolder(), format.filter);
+    QString path = QFileDialog::getSaveFileName(
+        this, format.title, suggestedFile(format.nameEnding + QLatin1Char('.') + format.suffix), format.filter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -582,7 +584,8 @@ bool StudioWindow::save()
 
 bool StudioWindow::saveAs()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Project"), lastFolder(),
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Project"),
+                                                suggestedFile(QLatin1Char('.') + ProjectSuffix),
                                                 tr("Tessaly projects (*.tessaly)"));
     if (path.isEmpty())
         return false;
@@ -628,6 +631,16 @@ void StudioWindow::chooseAndOpenProject()
 QString StudioWindow::lastFolder() const
 {
     return QSettings().value(QStringLiteral("files/lastFolder")).toString();
+}
+
+QString StudioWindow::suggestedFile(const QString &ending) const
+{
+    // Named after the project, or before it is saved after its picture; in
+    // the last folder used, or the named file's at first.
+    const QString &named = m_document->projectPath().isEmpty() ? m_document->picturePath() : m_document->projectPath();
+    const QString name = named.isEmpty() ? tr("wall") : QFileInfo(named).completeBaseName();
+    const QString folder = lastFolder().isEmpty() && !named.isEmpty() ? QFileInfo(named).absolutePath() : lastFolder();
+    return QDir(folder).filePath(name + ending);
 }
 
 void StudioWindow::rememberFolder(const QString &path)

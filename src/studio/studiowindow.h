@@ -114,6 +114,8 @@ private:
     void updateRecentMenu();
     void updateTitle();
     QString lastFolder() const;
+    // A file in the last folder named after the project, then `ending`.
+    QString suggestedFile(const QString &ending) const;
     void rememberFolder(const QString &path);
 
     PatternWorker m_worker;

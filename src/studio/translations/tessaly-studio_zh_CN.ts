@@ -490,6 +490,10 @@
         <translation>保存项目</translation>
     </message>
     <message>
+        <source>wall</source>
+        <translation>墙</translation>
+    </message>
+    <message>
         <source>The built-in sample picture has no file a project could refer to. Open a picture of your own first.</source>
         <translation>内置示例图片没有可供项目引用的文件。请先打开你自己的图片。</translation>
     </message>
