@@ -1,151 +1,37 @@
 #include "pattern/likenessoptimiser.h"
 
-#include "pattern/localmetric.h"
 #include "cube/faceturntable.h"
-#include "pattern/fastciede2000.h"
+#include "pattern/blurinfluence.h"
+#include "pattern/fastlab.h"
 #include "pattern/likeness.h"
+#include "pattern/localmetric.h"
 #include "pattern/opponentblur.h"
 #include "pattern/opponentcolour.h"
+#include "pattern/parallelitems.h"
+#include "pattern/turnaccount.h"
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
 #include <array>
-#include <bit>
-#include <cassert>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
+#include <memory>
+#include <thread>
 #include <vector>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace tessaly::pattern {
 
 namespace {
 
-// How far a cell's colour reaches in the blurred picture the score
-// compares: the chromatic blur's radius, the larger of the two.
-constexpr int Reach = 5;
-constexpr int Window = 2 * Reach + 1;
-// A window row, padded so that the inner loop runs over whole vectors.
-constexpr int Lanes = 12;
+using fastlab::Float4;
+using fastlab::labCurve;
+using fastlab::labCurve4;
+using fastlab::load;
+using fastlab::splat;
+using fastlab::squareRoot4;
+using fastlab::WhiteX;
+using fastlab::WhiteZ;
 
-// D65 white, as the Lab conversion divides by it.
-constexpr float WhiteX = 0.95047f;
-constexpr float WhiteZ = 1.08883f;
-
-// The cube root for Lab's curve, fast enough for the inner loop: a guess
-// from the float's exponent, then two Newton steps (relative error under
-// 1e-6 for the 1e-5 to 2 that blurred colours span).
-inline float fastCbrt(float t)
-{
-    float y = std::bit_cast<float>(std::bit_cast<std::uint32_t>(t) / 3 + 0x2a514067u);
-    y = (2.0f * y + t / (y * y)) * (1.0f / 3.0f);
-    y = (2.0f * y + t / (y * y)) * (1.0f / 3.0f);
-    return y;
-}
-
-// Lab's curve, with its straight part near black.
-inline float labCurve(float t)
-{
-    const float root = fastCbrt(t > 1e-6f ? t : 1e-6f);
-    return t > 0.008856f ? root : 7.787f * t + 16.0f / 116.0f;
-}
-
-// Four floats worked on at once.
-using Float4 = float __attribute__((vector_size(16)));
-using UInt4 = std::uint32_t __attribute__((vector_size(16)));
-
-inline Float4 splat(float value)
-{
-    return Float4{value, value, value, value};
-}
-
-inline Float4 load(const float *values)
-{
-    Float4 loaded;
-    std::memcpy(&loaded, values, sizeof loaded);
-    return loaded;
-}
-
-inline Float4 squareRoot4(Float4 q)
-{
-    q = q > 0.0f ? q : 0.0f;
-#if defined(__SSE2__)
-    return _mm_sqrt_ps(q);
-#else
-    return Float4{std::sqrt(q[0]), std::sqrt(q[1]), std::sqrt(q[2]), std::sqrt(q[3])};
-#endif
-}
-
-// labCurve on four values.
-inline Float4 labCurve4(Float4 t)
-{
-    const Float4 positive = t > 1e-6f ? t : 1e-6f;
-    Float4 y = (Float4)((UInt4)positive / 3u + 0x2a514067u);
-    y = (2.0f * y + positive / (y * y)) * (1.0f / 3.0f);
-    y = (2.0f * y + positive / (y * y)) * (1.0f / 3.0f);
-    return t > 0.008856f ? y : 7.787f * t + 16.0f / 116.0f;
-}
-
-// A blurred mosaic colour in CIELAB, through the fast cube root: the true
-// checks need millions of them, and float precision is plenty to compare.
-Lab fastLabOf(const Xyz &xyz)
-{
-    const float fx = labCurve(float(xyz.x) * (1.0f / WhiteX));
-    const float fy = labCurve(float(xyz.y));
-    const float fz = labCurve(float(xyz.z) * (1.0f / WhiteZ));
-    return {116.0 * fy - 16.0, 500.0 * (double(fx) - fy), 200.0 * (double(fy) - fz)};
-}
-
-// CIEDE2000 through its faster formulation.
-float trueDifference(const Lab &one, const Lab &other)
-{
-    return float(std::sqrt(squaredCiede2000(chromaLab(one), chromaLab(other))));
-}
-
-// How much one cell weighs in the blurred value of the cells up to Reach
-// away along one axis, mirrored edges included: for cell `source`, the
-// weights of blurred cells source - Reach ... source + Reach, then a zero.
-class AxisInfluence
-{
-public:
-    AxisInfluence(const GaussianKernel &kernel, int length)
-        : m_weights(std::size_t(length) * Lanes, 0.0f)
-    {
-        assert(kernel.radius <= Reach);
-        const std::vector<std::vector<Tap>> taps = mirroredTaps(kernel, length);
-        for (int target = 0; target < length; ++target) {
-            for (const Tap &tap : taps[std::size_t(target)])
-                m_weights[std::size_t(tap.source) * Lanes + std::size_t(target - tap.source + Reach)] += float(tap.weight);
-        }
-    }
-
-    const float *weights(int source) const { return &m_weights[std::size_t(source) * Lanes]; }
-
-private:
-    std::vector<float> m_weights;
-};
-
-// Runs work(0) ... work(count - 1) on up to `threads` threads, the calling
-// one among them; which thread takes which item does not matter to the
-// caller.
-template <typename Work>
-void inParallel(unsigned threads, int count, const Work &work)
-{
-    std::atomic<int> next = 0;
-    const auto worker = [&] {
-        for (int item = next++; item < count; item = next++)
-            work(item);
-    };
-    std::vector<std::jthread> helpers;
-    for (unsigned helper = 1; helper < std::min(threads, unsigned(std::max(count, 1))); ++helper)
-        helpers.emplace_back(worker);
-    worker();
-}
+constexpr int Reach = BlurReach;
 
 // What changing a cell from one palette colour to another does to the XYZ
 // of a blurred cell: the luminance channel's share times its weight there,
@@ -155,34 +41,6 @@ struct Step
     std::array<float, 3> luminance;
     std::array<float, 3> chroma;
 };
-
-// A face that takes few turns, with its index in the turn table.
-struct LowTurnFace
-{
-    std::uint32_t index;
-    std::array<int, 9> cells; // palette indices, reading order
-};
-
-// The table's cheap faces (a cube's candidates for a face that is cheap to
-// twist) in the palette's colours, as palette indices;
-// paletteIndexOfColour gives each cube colour's palette index, -1 if none.
-std::vector<LowTurnFace> lowTurnFaces(const cube::FaceTurnTable &table, const std::array<int, 6> &paletteIndexOfColour)
-{
-    std::vector<LowTurnFace> faces;
-    for (const std::uint32_t index : table.cheapFaces()) {
-        LowTurnFace face{index, {}};
-        bool inPalette = true;
-        std::uint32_t rest = index;
-        for (int &cell : face.cells) {
-            cell = paletteIndexOfColour[rest % 6];
-            inPalette = inPalette && cell >= 0;
-            rest /= 6;
-        }
-        if (inPalette)
-            faces.push_back(face);
-    }
-    return faces;
-}
 
 // The search: the pattern, the blurred mosaic of every cell in XYZ, the
 // blurred picture in Lab, and a local metric that turns their Lab
@@ -238,14 +96,15 @@ public:
                 m_x[at] = float(mosaicXyz.x);
                 m_y[at] = float(mosaicXyz.y);
                 m_z[at] = float(mosaicXyz.z);
-                m_exactCost[at] = trueDifference(pictureLab(at), mosaicLab(at));
+                m_exactCost[at] = fastlab::ciede2000(pictureLab(at), mosaicLab(at));
             }
         }
         m_dirty.assign(target.size(), 1);
         m_moved.assign(target.size(), 1);
         renewMetrics(threads);
         if (settings.turnTable && m_width % 3 == 0 && m_height % 3 == 0)
-            countTurns(settings);
+            m_turns = std::make_unique<TurnAccount>(*settings.turnTable, palette, settings.turnWeight,
+                                                    settings.maxTurns, m_choice, m_width);
     }
 
     // What the search lowers: the sum of the true CIEDE2000 between the
@@ -257,20 +116,18 @@ public:
         for (int y = 0; y < m_height; ++y)
             for (int x = 0; x < m_width; ++x)
                 sum += m_exactCost[slot(x, y)];
-        for (const std::uint32_t face : m_faces)
-            sum += turnCost(face);
-        return sum;
+        return m_turns ? sum + m_turns->totalCost() : sum;
     }
 
     // Cubes over the turn limit when no single sticker could bring them
     // under it: each becomes one colour, its most frequent one (no turns).
     void enforceTurnLimit()
     {
-        if (m_faces.empty() || !m_maxTurns)
+        if (!m_turns || !m_turns->maxTurns())
             return;
         const int cubeColumns = m_width / 3;
-        for (std::size_t cube = 0; cube < m_faces.size(); ++cube) {
-            if (m_turnTable->turns(m_faces[cube]) <= *m_maxTurns)
+        for (std::size_t cube = 0; cube < m_turns->cubes(); ++cube) {
+            if (m_turns->turns(cube) <= *m_turns->maxTurns())
                 continue;
             const int left = int(cube) % cubeColumns * 3;
             const int top = int(cube) / cubeColumns * 3;
@@ -305,7 +162,7 @@ public:
                     m_metric[entry][at] = metric[entry];
                 m_cost[at] = difference(metric, float(mosaic.l - picture.l), float(mosaic.a - picture.a),
                                         float(mosaic.b - picture.b));
-                m_exactCost[at] = trueDifference(picture, mosaic);
+                m_exactCost[at] = fastlab::ciede2000(picture, mosaic);
             }
         });
         std::fill(m_moved.begin(), m_moved.end(), 0);
@@ -335,7 +192,7 @@ public:
                             changed[std::size_t(band)].emplace_back(x, y);
                     }
                 }
-                if (!m_faces.empty()) {
+                if (m_turns) {
                     for (int top = band * BandRows; top < bottom; top += 3)
                         for (int left = 0; left < m_width; left += 3)
                             if (improveCube(left, top))
@@ -381,8 +238,6 @@ private:
     // A whole number of cube rows, so that a cube lies in one band.
     static constexpr int BandRows = 18;
     static_assert(BandRows > 2 * Reach + 2 && BandRows % 3 == 0);
-    // What each turn over the limit costs: more than any cell's colour.
-    static constexpr float OverLimitCost = 1000.0f;
     // How many whole-face candidates of a cube are judged by the true score:
     // a second one, tried when the first fails, gains about 0.1 % for a
     // quarter more time.
@@ -407,7 +262,7 @@ private:
     }
 
     Lab pictureLab(std::size_t at) const { return {m_pictureL[at], m_pictureA[at], m_pictureB[at]}; }
-    Lab mosaicLab(std::size_t at) const { return fastLabOf(Xyz{m_x[at], m_y[at], m_z[at]}); }
+    Lab mosaicLab(std::size_t at) const { return fastlab::labOf(Xyz{m_x[at], m_y[at], m_z[at]}); }
 
     Step step(int from, int to) const
     {
@@ -427,7 +282,7 @@ private:
         for (int candidate = 0; candidate < int(m_paletteOpponents.size()); ++candidate) {
             if (candidate == current)
                 continue;
-            turnGain[std::size_t(candidate)] = turnChange(x, y, current, candidate);
+            turnGain[std::size_t(candidate)] = m_turns ? m_turns->change(x, y, current, candidate) : 0.0f;
             proposed[std::size_t(candidate)] = proposedGain(x, y, m_steps[std::size_t(current)][std::size_t(candidate)]) + turnGain[std::size_t(candidate)];
         }
         for (int verified = 0; verified < MaxVerified; ++verified) {
@@ -452,20 +307,19 @@ private:
     // taken. Returns whether the face changed.
     bool improveCube(int left, int top)
     {
-        if (!cubeIsDirty(left, top) || m_turnTable->turns(m_faces[cubeOf(left, top)]) <= CheapFaceTurns)
+        if (!cubeIsDirty(left, top) || m_turns->turnsAt(left, top) <= CheapFaceTurns)
             return false;
         const int colours = int(m_paletteOpponents.size());
-        std::array<int, 9> current;
+        FaceCells current;
         for (int place = 0; place < 9; ++place)
             current[std::size_t(place)] = m_choice[cellIndex(left + place % 3, top + place / 3)];
         const std::array<std::array<float, 6>, 9> firstOrder = firstOrderGains(left, top, current);
-        const std::uint32_t face = m_faces[cubeOf(left, top)];
-        const float currentTurns = turnCost(face);
+        const float currentTurns = m_turns->cost(m_turns->faceAt(left, top));
 
-        std::array<std::pair<float, std::array<int, 9>>, CubeCandidates> best;
+        std::array<std::pair<float, FaceCells>, CubeCandidates> best;
         best.fill({0.0f, current});
-        const auto consider = [&](const std::array<int, 9> &candidate, std::uint32_t candidateFace) {
-            float gain = turnCost(candidateFace) - currentTurns;
+        const auto consider = [&](const FaceCells &candidate, std::uint32_t candidateFace) {
+            float gain = m_turns->cost(candidateFace) - currentTurns;
             for (int place = 0; place < 9; ++place)
                 gain += firstOrder[std::size_t(place)][std::size_t(candidate[std::size_t(place)])];
             if (gain >= best.back().first)
@@ -473,7 +327,7 @@ private:
             best.back() = {gain, candidate};
             std::sort(best.begin(), best.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         };
-        for (const LowTurnFace &low : m_lowTurnFaces) {
+        for (const LowTurnFace &low : m_turns->lowTurnFaces()) {
             if (low.cells != current)
                 consider(low.cells, low.index);
         }
@@ -483,28 +337,21 @@ private:
             for (int to = 0; to < colours; ++to) {
                 if (to == from)
                     continue;
-                std::array<int, 9> candidate = current;
-                std::uint32_t candidateFace = face;
-                for (int place = 0; place < 9; ++place) {
-                    if (candidate[std::size_t(place)] == from) {
-                        candidate[std::size_t(place)] = to;
-                        candidateFace = candidateFace + std::uint32_t(colourNumber(to)) * placeValue(place % 3, place / 3)
-                                      - std::uint32_t(colourNumber(from)) * placeValue(place % 3, place / 3);
-                    }
-                }
-                consider(candidate, candidateFace);
+                FaceCells candidate = current;
+                std::replace(candidate.begin(), candidate.end(), from, to);
+                consider(candidate, m_turns->faceOf(candidate));
             }
         }
 
         for (const auto &[gain, candidate] : best) {
             if (gain >= -MinimumGain)
                 break;
-            const std::uint32_t candidateFace = faceOf(candidate);
-            if (cubeTrueGain(left, top, current, candidate, false) + turnCost(candidateFace) - currentTurns < -MinimumGain) {
+            const std::uint32_t candidateFace = m_turns->faceOf(candidate);
+            if (cubeTrueGain(left, top, current, candidate, false) + m_turns->cost(candidateFace) - currentTurns < -MinimumGain) {
                 cubeTrueGain(left, top, current, candidate, true);
                 for (int place = 0; place < 9; ++place)
                     m_choice[cellIndex(left + place % 3, top + place / 3)] = std::uint8_t(candidate[std::size_t(place)]);
-                m_faces[cubeOf(left, top)] = candidateFace;
+                m_turns->setFaceAt(left, top, candidateFace);
                 return true;
             }
         }
@@ -519,18 +366,10 @@ private:
         return false;
     }
 
-    std::uint32_t faceOf(const std::array<int, 9> &cells) const
-    {
-        std::uint32_t face = 0;
-        for (int place = 0; place < 9; ++place)
-            face += std::uint32_t(colourNumber(cells[std::size_t(place)])) * placeValue(place % 3, place / 3);
-        return face;
-    }
-
     // For each cell of the cube and each palette colour, the first-order
     // change of the metric's sum if that cell alone took that colour: the
     // gradient of every reached cell's difference, blurred back to the cell.
-    std::array<std::array<float, 6>, 9> firstOrderGains(int left, int top, const std::array<int, 9> &current) const
+    std::array<std::array<float, 6>, 9> firstOrderGains(int left, int top, const FaceCells &current) const
     {
         constexpr int Side = 2 * Reach + 3;
         std::array<std::array<float, 3>, Side * Side> gradients{};
@@ -591,7 +430,7 @@ private:
 
     // The change of the true score's sum when the cube's cells change from
     // `from` to `to` together; with apply, the change is made to the mosaic.
-    float cubeTrueGain(int left, int top, const std::array<int, 9> &from, const std::array<int, 9> &to, bool apply)
+    float cubeTrueGain(int left, int top, const FaceCells &from, const FaceCells &to, bool apply)
     {
         double gain = 0;
         for (int ty = std::max(0, top - Reach); ty <= std::min(m_height - 1, top + 2 + Reach); ++ty) {
@@ -618,54 +457,8 @@ private:
     {
         trueGain(x, y, m_steps[std::size_t(from)][std::size_t(to)], true);
         m_choice[cellIndex(x, y)] = std::uint8_t(to);
-        if (!m_faces.empty())
-            m_faces[cubeOf(x, y)] = faceAfter(x, y, from, to);
-    }
-
-    // Turns: the face index of every cube (see cube::FaceTurnTable), and
-    // what a face's turns cost in the objective.
-    void countTurns(const LikenessOptimiserSettings &settings)
-    {
-        const int colours = int(m_paletteOpponents.size());
-        m_paletteIndexOfColour.fill(-1);
-        for (int index = 0; index < colours; ++index)
-            m_paletteIndexOfColour[std::size_t(colourNumber(index))] = index;
-        m_lowTurnFaces = lowTurnFaces(*settings.turnTable, m_paletteIndexOfColour);
-        m_turnTable = settings.turnTable;
-        m_turnWeight = float(settings.turnWeight);
-        m_maxTurns = settings.maxTurns;
-        m_faces.assign(std::size_t(m_width / 3) * std::size_t(m_height / 3), 0);
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x)
-                m_faces[cubeOf(x, y)] += std::uint32_t(colourNumber(m_choice[cellIndex(x, y)])) * placeValue(x, y);
-    }
-
-    std::size_t cubeOf(int x, int y) const { return std::size_t(y / 3) * std::size_t(m_width / 3) + std::size_t(x / 3); }
-    static std::uint32_t placeValue(int x, int y)
-    {
-        constexpr std::array<std::uint32_t, 9> Powers{1, 6, 36, 216, 1296, 7776, 46656, 279936, 1679616};
-        return Powers[std::size_t(y % 3 * 3 + x % 3)];
-    }
-    int colourNumber(int paletteIndex) const { return int(m_palette.colours[std::size_t(paletteIndex)].sticker); }
-    std::uint32_t faceAfter(int x, int y, int from, int to) const
-    {
-        return m_faces[cubeOf(x, y)] + std::uint32_t(colourNumber(to)) * placeValue(x, y)
-             - std::uint32_t(colourNumber(from)) * placeValue(x, y);
-    }
-
-    float turnCost(std::uint32_t face) const
-    {
-        const int turns = m_turnTable->turns(face);
-        const int excess = m_maxTurns ? std::max(0, turns - *m_maxTurns) : 0;
-        return m_turnWeight * float(turns) + OverLimitCost * float(excess);
-    }
-
-    // The change of the weighted turns when cell (x, y) changes colour.
-    float turnChange(int x, int y, int from, int to) const
-    {
-        if (m_faces.empty())
-            return 0.0f;
-        return turnCost(faceAfter(x, y, from, to)) - turnCost(m_faces[cubeOf(x, y)]);
+        if (m_turns)
+            m_turns->setCell(x, y, from, to);
     }
 
     // Cells whose best colour may have changed after (x, y) changed: those
@@ -690,13 +483,13 @@ private:
         const float *luminanceColumn = m_luminanceColumns.weights(x);
         const float *chromaColumn = m_chromaColumns.weights(x);
         Float4 gain = splat(0.0f);
-        for (int row = 0; row < Window; ++row) {
+        for (int row = 0; row < BlurWindow; ++row) {
             const float luminanceWeight = luminanceRow[row];
             const float chromaWeight = chromaRow[row];
             if (luminanceWeight == 0.0f && chromaWeight < SlightRowWeight)
                 continue;
             const std::size_t first = slot(x - Reach, y - Reach + row);
-            for (int i = 0; i < Lanes; i += 4) {
+            for (int i = 0; i < BlurLanes; i += 4) {
                 const std::size_t at = first + std::size_t(i);
                 const Float4 wl = luminanceWeight * load(luminanceColumn + i);
                 const Float4 wc = chromaWeight * load(chromaColumn + i);
@@ -745,13 +538,13 @@ private:
     double moveCell(std::size_t at, const std::array<float, 3> &change, bool checkExactly, bool apply)
     {
         const Xyz moved{m_x[at] + change[0], m_y[at] + change[1], m_z[at] + change[2]};
-        const Lab movedLab = fastLabOf(moved);
+        const Lab movedLab = fastlab::labOf(moved);
         const Lab picture = pictureLab(at);
         const float cost = difference({m_metric[0][at], m_metric[1][at], m_metric[2][at], m_metric[3][at],
                                        m_metric[4][at], m_metric[5][at]},
                                       float(movedLab.l - picture.l), float(movedLab.a - picture.a),
                                       float(movedLab.b - picture.b));
-        const float exact = checkExactly ? trueDifference(picture, movedLab) : m_exactCost[at] + (cost - m_cost[at]);
+        const float exact = checkExactly ? fastlab::ciede2000(picture, movedLab) : m_exactCost[at] + (cost - m_cost[at]);
         const double gain = double(exact) - double(m_exactCost[at]);
         if (apply) {
             m_x[at] = float(moved.x);
@@ -767,22 +560,16 @@ private:
     int m_height;
     int m_stride; // padded row length
     const StickerPalette &m_palette;
-    AxisInfluence m_luminanceRows;
-    AxisInfluence m_luminanceColumns;
-    AxisInfluence m_chromaRows;
-    AxisInfluence m_chromaColumns;
+    BlurInfluence m_luminanceRows;
+    BlurInfluence m_luminanceColumns;
+    BlurInfluence m_chromaRows;
+    BlurInfluence m_chromaColumns;
     std::vector<OpponentColour> m_paletteOpponents;
     std::vector<std::uint8_t> m_choice; // palette index of each cell, unpadded
     std::vector<std::uint8_t> m_dirty; // may gain in the next pass, unpadded
     std::vector<std::uint8_t> m_moved; // blurred mosaic changed since the metric was taken, unpadded
-    // Per cube, when the search counts turns: its face's index.
-    std::vector<std::uint32_t> m_faces;
+    std::unique_ptr<TurnAccount> m_turns; // when the search counts turns
     std::array<std::array<Step, 6>, 6> m_steps{}; // by palette index, from and to
-    std::array<int, 6> m_paletteIndexOfColour{};  // by cube colour; -1 when the palette lacks it
-    std::vector<LowTurnFace> m_lowTurnFaces;
-    const cube::FaceTurnTable *m_turnTable = nullptr;
-    float m_turnWeight = 0;
-    std::optional<int> m_maxTurns;
     // Per padded cell: the blurred mosaic, the blurred picture, the metric
     // between them, the difference it gives and the true difference.
     std::vector<float> m_x, m_y, m_z;
