@@ -1,5 +1,7 @@
 #include "guide/buildplanoptions.h"
 
+#include "guide/guidelayout.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -9,15 +11,6 @@
 namespace tessaly {
 
 namespace {
-
-std::optional<BuildOrder> orderNamed(const QString &name)
-{
-    if (name.compare(QLatin1String("top-down"), Qt::CaseInsensitive) == 0)
-        return BuildOrder::TopDown;
-    if (name.compare(QLatin1String("bottom-up"), Qt::CaseInsensitive) == 0)
-        return BuildOrder::BottomUp;
-    return std::nullopt;
-}
 
 // "20x10" (also "20X10" or "20×10"): two whole numbers of at least 1.
 std::optional<CubeExtent> extentFrom(const QString &text)
@@ -74,7 +67,7 @@ QString readBuildPlanOptions(const QCommandLineParser &parser, const BuildPlanOp
                              BuildPlanSettings &settings)
 {
     const QString orderText = parser.value(declared.order);
-    const auto order = orderNamed(orderText);
+    const auto order = buildOrderNamed(orderText);
     if (!order)
         return QStringLiteral("Invalid order \"%1\": use top-down or bottom-up.").arg(orderText);
     settings.order = *order;

@@ -14,6 +14,8 @@ struct BuildPlanSettings
     BuildOrder order = BuildOrder::TopDown;
     std::optional<CubeExtent> panel; // none: the wall is built as one piece
     BuildPace pace;
+
+    bool operator==(const BuildPlanSettings &) const = default;
 };
 
 } // namespace tessaly

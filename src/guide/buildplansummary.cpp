@@ -107,7 +107,10 @@ QString buildPlanSummary(const BuildGuide &guide, const QPageSize &pageSize, con
                    .arg(plan.blockRows)
                    .arg(pageSize.key(),
                         settings.order == BuildOrder::TopDown ? QStringLiteral("top-down") : QStringLiteral("bottom-up"));
-    summary += plan.wall.panelled ? QStringLiteral(", in %1 panels\n").arg(plan.panelCount()) : QStringLiteral("\n");
+    if (plan.wall.panelled)
+        summary += plan.panelCount() == 1 ? QStringLiteral(", in 1 panel\n") : QStringLiteral(", in %1 panels\n").arg(plan.panelCount());
+    else
+        summary += QLatin1Char('\n');
     if (!allSolved)
         return summary;
 

@@ -19,6 +19,8 @@ struct BuildPace
 
     double secondsPerTurn = 3;
     double secondsPerCube = 10;
+
+    bool operator==(const BuildPace &) const = default;
 };
 
 // What some cubes of a wall take to build, and the stickers they show.

@@ -3,6 +3,7 @@
 #include "guide/photooptionvalues.h"
 #include "pattern/palette.h"
 #include "guide/buildplanoptions.h"
+#include "guide/guidelayout.h"
 
 #include <QCommandLineParser>
 #include <QSet>
@@ -246,15 +247,6 @@ QString readProjectOption(const QCommandLineParser &parser, const Declared &decl
     return error;
 }
 
-std::optional<QPageSize> pageSizeNamed(const QString &name)
-{
-    if (name.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
-        return QPageSize(QPageSize::A4);
-    if (name.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
-        return QPageSize(QPageSize::Letter);
-    return std::nullopt;
-}
-
 } // namespace
 
 GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
@@ -323,6 +315,9 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
     options.quiet = parser.isSet(declared.quiet);
     if (const QString error = readBuildPlanOptions(parser, planOptions, options.plan); !error.isEmpty())
         return failed(line, error);
+    options.layoutGiven = {parser.isSet(declared.pageSize), parser.isSet(planOptions.order),
+                           parser.isSet(planOptions.panel), parser.isSet(planOptions.secondsPerTurn),
+                           parser.isSet(planOptions.secondsPerCube)};
 
     struct Output
     {

@@ -3,6 +3,7 @@
 #include "guide/buildguide.h"
 #include "guide/buildplansettings.h"
 #include "guide/guidefields.h"
+#include "guide/guidelayout.h"
 #include "guide/photosettings.h"
 
 #include <QPageSize>
@@ -31,6 +32,9 @@ struct GuideOptions
     std::optional<PhotoSettings> photo; // a photo pattern instead of the window's mosaic
     QString projectPath; // --project: the pattern of a Tessaly Studio project instead of either
     BuildPlanSettings plan;      // block order, panels, the builders' pace
+    GuideLayoutGiven layoutGiven; // which of the page size and the plan the command line gave
+
+    GuideLayout layout() const { return {pageSize, plan}; }
 
     bool writesFiles() const
     {

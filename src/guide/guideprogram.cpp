@@ -49,6 +49,7 @@ struct GuideOfProject
 {
     std::optional<ProjectGuide> made;
     QString error;
+    GuideLayout layout; // the project's own
 };
 
 GuideOfProject makeGuideOfProject(const QString &path, ProgressBar &progress, const std::function<bool()> &interrupted)
@@ -56,7 +57,7 @@ GuideOfProject makeGuideOfProject(const QString &path, ProgressBar &progress, co
     progress.start(QStringLiteral("Reading the project"));
     const PatternProjectReading reading = readPatternProject(path);
     if (!reading.project)
-        return {std::nullopt, QStringLiteral("cannot use the project \"%1\": %2").arg(native(path), reading.error)};
+        return {std::nullopt, QStringLiteral("cannot use the project \"%1\": %2").arg(native(path), reading.error), {}};
     progress.start(QStringLiteral("Making the photo pattern"));
     const ProjectPattern made = makeProjectPattern(*reading.project, [&](long long done, long long total) {
         progress.update(done, total);
@@ -65,8 +66,8 @@ GuideOfProject makeGuideOfProject(const QString &path, ProgressBar &progress, co
     if (made.interrupted)
         return {};
     if (!made.pattern)
-        return {std::nullopt, QStringLiteral("cannot use the project \"%1\": %2").arg(native(path), made.error)};
-    return {projectGuide(*reading.project, *made.pattern), {}};
+        return {std::nullopt, QStringLiteral("cannot use the project \"%1\": %2").arg(native(path), made.error), {}};
+    return {projectGuide(*reading.project, *made.pattern), {}, reading.project->layout};
 }
 
 } // namespace
@@ -124,12 +125,15 @@ int GuideProgram::runGuide(const GuideOptions &options)
     BuildGuide guide;
     QImage canvas;                                // the window's mosaic, for --bmp
     std::optional<pattern::StickerGrid> stickers; // a photo pattern's, for --preview and --stickers
+    GuideLayout layout = options.layout();
     if (!options.projectPath.isEmpty()) {
         GuideOfProject project = makeGuideOfProject(options.projectPath, progress, m_environment.interrupted);
         if (!project.made)
             return project.error.isEmpty() ? failInterrupted() : fail(project.error);
         guide = std::move(project.made->guide);
         stickers = std::move(project.made->stickers);
+        // The project's layout, as the Studio exports it, unless the command line says otherwise.
+        layout = layoutOver(project.layout, layout, options.layoutGiven);
     } else if (options.photo) {
         GuidePhotoPattern photo =
             makeGuidePhotoPattern(options.picturePath, *options.photo, progress, m_environment.interrupted);
@@ -195,12 +199,12 @@ int GuideProgram::runGuide(const GuideOptions &options)
     if (pdf.file) {
         progress.start(QStringLiteral("Writing the PDF"));
         const QString reason = writePdfGuide(
-            guide, *pdf.file, options.pageSize,
+            guide, *pdf.file, layout.pageSize,
             [&](int done, int total) {
                 progress.update(done, total);
                 return !interrupted();
             },
-            options.plan);
+            layout.plan);
         if (interrupted())
             return failInterrupted();
         if (!reason.isEmpty())
@@ -230,7 +234,7 @@ int GuideProgram::runGuide(const GuideOptions &options)
               << options.previewScale << ", to stay under " << MaxPreviewSide + 1 << " pixels a side\n"
               << Qt::flush;
     if (!options.writesFiles()) {
-        m_out << guideSummary(guide.figures) << buildPlanSummary(guide, options.pageSize, options.plan);
+        m_out << guideSummary(guide.figures) << buildPlanSummary(guide, layout.pageSize, layout.plan);
         if (guide.photo)
             m_out << '\n' << photoSummary(*guide.photo);
         m_out << Qt::flush;

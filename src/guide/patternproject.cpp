@@ -249,6 +249,62 @@ void readTouchUps(ProjectReader &reader, PatternProject &project)
     }
 }
 
+// The guide's layout came after the first projects: a file without it, or
+// without any of its settings, has the defaults.
+void readLayout(ProjectReader &reader, PatternProject &project)
+{
+    if (!reader.root().contains(QStringLiteral("guide")))
+        return;
+    const QJsonObject guide = reader.object(reader.root(), QStringLiteral("guide"), QStringLiteral("the project"));
+    const QString where = QStringLiteral("the guide");
+    GuideLayout &layout = project.layout;
+    if (guide.contains(QStringLiteral("pageSize"))) {
+        const QString name = reader.string(guide, QStringLiteral("pageSize"), where);
+        const std::optional<QPageSize> pageSize = pageSizeNamed(name);
+        if (reader.ok() && !pageSize)
+            reader.fail(QStringLiteral("the guide's page size \"%1\" is neither A4 nor Letter").arg(name));
+        layout.pageSize = pageSize.value_or(layout.pageSize);
+    }
+    if (guide.contains(QStringLiteral("order"))) {
+        const QString name = reader.string(guide, QStringLiteral("order"), where);
+        const std::optional<BuildOrder> order = buildOrderNamed(name);
+        if (reader.ok() && !order)
+            reader.fail(QStringLiteral("the guide's order \"%1\" is neither top-down nor bottom-up").arg(name));
+        layout.plan.order = order.value_or(layout.plan.order);
+    }
+    if (guide.contains(QStringLiteral("panel"))) {
+        const QJsonObject panel = reader.object(guide, QStringLiteral("panel"), where);
+        const QString panelWhere = QStringLiteral("the guide's panel");
+        layout.plan.panel = CubeExtent{int(reader.integer(panel, QStringLiteral("columns"), panelWhere, 1, MaxSide)),
+                                       int(reader.integer(panel, QStringLiteral("rows"), panelWhere, 1, MaxSide))};
+    }
+    BuildPace &pace = layout.plan.pace;
+    for (const auto &[key, seconds] : {std::pair{QStringLiteral("secondsPerTurn"), &pace.secondsPerTurn},
+                                       std::pair{QStringLiteral("secondsPerCube"), &pace.secondsPerCube}}) {
+        if (!guide.contains(key))
+            continue;
+        const QJsonValue value = guide.value(key);
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || !(number >= 0 && number <= BuildPace::MaxSeconds))
+            reader.fail(QStringLiteral("the guide's \"%1\" is not a number from 0 to %2").arg(key).arg(BuildPace::MaxSeconds));
+        else
+            *seconds = number;
+    }
+}
+
+QJsonObject layoutJson(const GuideLayout &layout)
+{
+    QJsonObject guide{{QStringLiteral("pageSize"), pageSizeName(layout.pageSize)},
+                      {QStringLiteral("order"), buildOrderName(layout.plan.order)},
+                      {QStringLiteral("secondsPerTurn"), layout.plan.pace.secondsPerTurn},
+                      {QStringLiteral("secondsPerCube"), layout.plan.pace.secondsPerCube}};
+    if (layout.plan.panel) {
+        guide.insert(QStringLiteral("panel"), QJsonObject{{QStringLiteral("columns"), layout.plan.panel->columns},
+                                                          {QStringLiteral("rows"), layout.plan.panel->rows}});
+    }
+    return guide;
+}
+
 PatternProjectReading refused(const QString &error, bool newerFormat = false)
 {
     PatternProjectReading reading;
@@ -289,6 +345,7 @@ PatternProjectReading parsePatternProject(const QByteArray &json, const QDir &fo
     readAdjustments(reader, project);
     readMatching(reader, project);
     readTouchUps(reader, project);
+    readLayout(reader, project);
     if (!reader.ok())
         return refused(reader.error());
     if (path.isEmpty())
@@ -339,6 +396,7 @@ QByteArray patternProjectJson(const PatternProject &project, const QDir &folder)
         {QStringLiteral("method"), nameOf(methodNames(), recipe.method)},
         {QStringLiteral("palette"), palette},
         {QStringLiteral("touchUps"), touchUps},
+        {QStringLiteral("guide"), layoutJson(project.layout)},
     };
     root.insert(QStringLiteral("turnWeight"), recipe.turnWeight);
     if (recipe.maxTurns)

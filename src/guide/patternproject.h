@@ -1,5 +1,6 @@
 #pragma once
 
+#include "guide/guidelayout.h"
 #include "pattern/patternrecipe.h"
 #include "pattern/sticker.h"
 
@@ -35,6 +36,7 @@ struct PatternProject
     pattern::PatternRecipe recipe; // never Method::Exact; the wall always set
     long long cubeBudget = 0; // the cube count the wall was sized for; 0: columns x rows typed
     std::vector<TouchUp> touchUps; // each cell at most once, inside the wall
+    GuideLayout layout; // how its guide is printed and planned
 
     bool operator==(const PatternProject &) const = default;
 };
@@ -54,8 +56,11 @@ struct PatternProjectReading
 // palette that parsePalette refuses, an unknown method or fit, a turn
 // weight outside 0 to MaxTurnWeight or a turn limit outside 0 to
 // MostTurnsAnyFace (files without them, saved before they were, get the
-// defaults: DefaultTurnWeight and no limit), and a
-// touch-up outside the wall, of an unknown sticker or on a cell already set.
+// defaults: DefaultTurnWeight and no limit), a touch-up outside the wall, of
+// an unknown sticker or on a cell already set, and a guide layout with a page
+// size other than A4 and Letter, an unknown order, a panel under 1 x 1 cube
+// or seconds outside 0 to BuildPace::MaxSeconds (files without it get the
+// defaults).
 PatternProjectReading parsePatternProject(const QByteArray &json, const QDir &folder);
 
 // Reads the project file at path (as parsePatternProject, relative to its

@@ -158,6 +158,36 @@ private slots:
         }
     }
 
+    // The guide is printed and planned as the project says, as the Studio
+    // exports it, except where the command line says otherwise.
+    void plansAsTheProjectSaysUnlessTold_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("expectedBlocks");
+
+        QTest::newRow("the project's") << QStringList() << "one Letter page each), bottom-up, in 4 panels";
+        QTest::newRow("order and page size given")
+            << QStringList{"--order", "top-down", "--page-size", "A4"} << "one A4 page each), top-down, in 4 panels";
+        QTest::newRow("panel given") << QStringList{"--panel", "4x3"} << "one Letter page each), bottom-up, in 1 panel\n";
+    }
+
+    void plansAsTheProjectSaysUnlessTold()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, expectedBlocks);
+        QTemporaryDir folder;
+        QVERIFY(makeFiles(folder));
+        PatternProject project = rampProject(folder);
+        project.layout.pageSize = QPageSize(QPageSize::Letter);
+        project.layout.plan.order = BuildOrder::BottomUp;
+        project.layout.plan.panel = CubeExtent{2, 2}; // the 4 x 3 wall in four panels
+        QCOMPARE(writePatternProject(project, folder.filePath(QStringLiteral("planned.tessaly"))), QString());
+
+        const GuideResult result = runGuide(inFolder(options + QStringList{"--project", "@planned.tessaly"}, folder));
+        QVERIFY2(result.status == 0, qPrintable(result.err));
+        QVERIFY2(result.out.contains(expectedBlocks), qPrintable(result.out));
+    }
+
     // The stickers set by hand reach every output, and only they change.
     void appliesTheTouchUps()
     {

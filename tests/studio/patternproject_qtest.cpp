@@ -25,6 +25,8 @@ PatternProject sampleProject(const QDir &folder)
     project.recipe.maxTurns = 4;
     project.cubeBudget = 96;
     project.touchUps = {{0, 0, pattern::Sticker::Red}, {35, 23, pattern::Sticker::Blue}};
+    project.layout.pageSize = QPageSize(QPageSize::Letter);
+    project.layout.plan = {BuildOrder::BottomUp, CubeExtent{5, 4}, {2.5, 12}};
     return project;
 }
 
@@ -92,6 +94,23 @@ private slots:
         QCOMPARE(reading.project->recipe.maxTurns, std::optional<int>(0));
     }
 
+    // Projects saved before the guide's layout was kept print as the guide
+    // does by default; a layout without panels or pace keeps those defaults.
+    void readsTheGuideLayoutOrItsDefaults()
+    {
+        const QDir folder(QStringLiteral("/projects"));
+        PatternProjectReading reading = parsePatternProject(changed(QStringLiteral("guide"), QJsonValue::Undefined), folder);
+        QVERIFY2(reading.project, qPrintable(reading.error));
+        QCOMPARE(reading.project->layout, GuideLayout());
+
+        reading = parsePatternProject(
+            changed(QStringLiteral("guide"), QJsonObject{{QStringLiteral("order"), QStringLiteral("bottom-up")}}), folder);
+        QVERIFY2(reading.project, qPrintable(reading.error));
+        GuideLayout bottomUp;
+        bottomUp.plan.order = BuildOrder::BottomUp;
+        QCOMPARE(reading.project->layout, bottomUp);
+    }
+
     void refusesDamagedOrNewerFiles_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -142,6 +161,20 @@ private slots:
                                               {QStringLiteral("sticker"), QStringLiteral("K")}}})
             << "none of W, Y, R, O, B and G" << false;
         const QJsonObject cell{{QStringLiteral("x"), 1}, {QStringLiteral("y"), 1}, {QStringLiteral("sticker"), QStringLiteral("R")}};
+        const auto guide = [](const QString &key, const QJsonValue &value) {
+            return changed(QStringLiteral("guide"), QJsonObject{{key, value}});
+        };
+        QTest::newRow("page size A3") << guide(QStringLiteral("pageSize"), QStringLiteral("A3"))
+                                      << "page size \"A3\" is neither A4 nor Letter" << false;
+        QTest::newRow("order sideways") << guide(QStringLiteral("order"), QStringLiteral("sideways"))
+                                        << "order \"sideways\" is neither top-down nor bottom-up" << false;
+        QTest::newRow("panel of no rows")
+            << guide(QStringLiteral("panel"), QJsonObject{{QStringLiteral("columns"), 4}, {QStringLiteral("rows"), 0}})
+            << "the guide's panel: \"rows\" is 0" << false;
+        QTest::newRow("negative seconds per turn") << guide(QStringLiteral("secondsPerTurn"), -1)
+                                                   << "\"secondsPerTurn\" is not a number from 0 to 3600" << false;
+        QTest::newRow("seconds per cube as text") << guide(QStringLiteral("secondsPerCube"), QStringLiteral("10"))
+                                                  << "\"secondsPerCube\" is not a number" << false;
         QTest::newRow("cell touched twice") << changed(QStringLiteral("touchUps"), QJsonArray{cell, cell})
                                             << "touch-up 2 sets cell (1, 1) a second time" << false;
     }
