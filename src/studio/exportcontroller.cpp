@@ -80,7 +80,10 @@ void ExportController::startWaitingExport()
         return;
     }
     m_progress->setLabelText(tr("Writing %1…").arg(QDir::toNativeSeparators(m_request->path)));
-    m_worker.start(m_request->kind, std::move(*current.made), ExportSettings{}, m_request->path);
+    ExportSettings settings;
+    settings.pageSize = current.layout.pageSize;
+    settings.plan = current.layout.plan;
+    m_worker.start(m_request->kind, std::move(*current.made), settings, m_request->path);
 }
 
 void ExportController::finish(const ExportOutcome &outcome)

@@ -30,6 +30,7 @@ struct ExportablePattern
 {
     std::optional<ProjectGuide> made;
     bool beingMade = false;
+    GuideLayout layout; // how the guide is printed and planned
 };
 
 // The window's exports: one at a time on an ExportWorker behind a progress

@@ -62,8 +62,22 @@ void FiguresPanel::addRow(const QString &name, const QString &value, std::option
 void FiguresPanel::showFigures(const PatternFigures &figures, const pattern::StickerPalette &palette,
                                std::optional<double> likeness)
 {
-    clear();
+    m_shown = Shown{figures, palette, likeness};
+    showRows();
+}
+
+void FiguresPanel::setPace(const BuildPace &pace)
+{
+    m_pace = pace;
+    if (m_shown)
+        showRows();
+}
+
+void FiguresPanel::showRows()
+{
+    clearRows();
     m_empty->hide();
+    const auto &[figures, palette, likeness] = *m_shown;
     const QLocale locale;
     addRow(tr("Cubes"), locale.toString(figures.cubes));
     for (int sticker = 0; sticker <= pattern::StickerColourCount; ++sticker) {
@@ -79,10 +93,20 @@ void FiguresPanel::showFigures(const PatternFigures &figures, const pattern::Sti
     addRow(tr("Total turns"), locale.toString(figures.totalTurns));
     const std::optional<double> average = figures.averageTurns();
     addRow(tr("Turns a cube"), average ? locale.toString(*average, 'f', 2) : QStringLiteral("–"));
+    CubeWork work;
+    work.cubes = figures.cubes;
+    work.turns = figures.totalTurns;
+    addRow(tr("Build time"), QString::fromStdString(formatBuildTime(buildSeconds(work, m_pace))));
     addRow(tr("Likeness (lower is better)"), likeness ? locale.toString(*likeness, 'f', 2) : QStringLiteral("…"));
 }
 
 void FiguresPanel::clear()
+{
+    m_shown.reset();
+    clearRows();
+}
+
+void FiguresPanel::clearRows()
 {
     while (QLayoutItem *item = m_rows->takeAt(0)) {
         delete item->widget();

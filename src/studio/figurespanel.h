@@ -1,5 +1,6 @@
 #pragma once
 
+#include "guide/buildtime.h"
 #include "pattern/palette.h"
 #include "studio/patternfigures.h"
 
@@ -13,7 +14,8 @@ class QLabel;
 namespace tessaly::studio {
 
 // The wall's figures: cubes, stickers of each colour (each with a swatch
-// outlined so that white shows on a light background), turns and likeness.
+// outlined so that white shows on a light background), turns, the build
+// time at the builders' pace, and likeness.
 class FiguresPanel : public QWidget
 {
     Q_OBJECT
@@ -23,10 +25,24 @@ public:
 
     // likeness: the score (lower is better); empty while it is being worked out.
     void showFigures(const PatternFigures &figures, const pattern::StickerPalette &palette, std::optional<double> likeness);
+    // The pace the build time is reckoned at; the figures shown follow it.
+    void setPace(const BuildPace &pace);
     void clear();
 
 private:
+    struct Shown
+    {
+        PatternFigures figures;
+        pattern::StickerPalette palette;
+        std::optional<double> likeness;
+    };
+
+    void showRows();
+    void clearRows();
     void addRow(const QString &name, const QString &value, std::optional<pattern::Srgb8> swatch = std::nullopt);
+
+    std::optional<Shown> m_shown;
+    BuildPace m_pace;
 
     QGridLayout *m_rows = nullptr;
     QLabel *m_empty = nullptr;

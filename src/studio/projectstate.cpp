@@ -11,7 +11,7 @@ bool keepsTouchUps(const pattern::PatternRecipe &before, const pattern::PatternR
 
 ProjectState withSettings(const ProjectState &state, const pattern::PatternRecipe &recipe, long long cubeBudget)
 {
-    ProjectState changed{recipe, cubeBudget, state.touchUps};
+    ProjectState changed{recipe, cubeBudget, state.touchUps, state.layout};
     if (!keepsTouchUps(state.recipe, recipe))
         changed.touchUps.clear();
     return changed;

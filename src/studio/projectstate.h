@@ -4,14 +4,15 @@
 
 namespace tessaly::studio {
 
-// What an undoable edit changes: the recipe, the wall's cube budget and the
-// stickers set by hand. The picture is not part of it: opening another one
-// starts anew.
+// What an undoable edit changes: the recipe, the wall's cube budget, the
+// stickers set by hand and the guide's layout. The picture is not part of
+// it: opening another one starts anew.
 struct ProjectState
 {
     pattern::PatternRecipe recipe;
     long long cubeBudget = 0; // 0: the wall is columns x rows as typed
     std::vector<TouchUp> touchUps;
+    GuideLayout layout;
 
     bool operator==(const ProjectState &) const = default;
 };

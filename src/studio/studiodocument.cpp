@@ -32,18 +32,22 @@ PatternProject StudioDocument::project() const
             .pictureSha256 = m_pictureSha256,
             .recipe = m_state.recipe,
             .cubeBudget = m_state.cubeBudget,
-            .touchUps = m_state.touchUps};
+            .touchUps = m_state.touchUps,
+            .layout = m_state.layout};
 }
 
 void StudioDocument::setState(const ProjectState &state)
 {
     const bool settings = state.recipe != m_state.recipe || state.cubeBudget != m_state.cubeBudget;
     const bool touchUps = state.touchUps != m_state.touchUps;
+    const bool layout = state.layout != m_state.layout;
     m_state = state;
     if (settings)
         emit settingsChanged();
     if (touchUps)
         emit touchUpsChanged();
+    if (layout)
+        emit layoutChanged();
 }
 
 } // namespace tessaly::studio

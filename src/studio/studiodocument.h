@@ -47,6 +47,8 @@ signals:
     void settingsChanged();
     // The touch-ups changed.
     void touchUpsChanged();
+    // The guide's layout changed.
+    void layoutChanged();
     // A new picture or project was put in place.
     void documentReset();
 

@@ -19,6 +19,9 @@ enum EditMergeKey : int {
     CropEdit,
     TurnWeightEdit,
     TurnLimitEdit,
+    PanelEdit,
+    SecondsPerTurnEdit,
+    SecondsPerCubeEdit,
     FirstStroke = 1000,
 };
 

@@ -8,6 +8,7 @@
 #include "pattern/qtpicture.h"
 #include "studio/cubecard.h"
 #include "studio/figurespanel.h"
+#include "studio/guidelayoutpanel.h"
 #include "studio/patternfigures.h"
 #include "studio/settingspanel.h"
 #include "studio/sourcepictureview.h"
@@ -116,11 +117,13 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
         requestPattern();
     });
     connect(m_document, &StudioDocument::touchUpsChanged, this, &StudioWindow::showPattern);
+    connect(m_document, &StudioDocument::layoutChanged, this, &StudioWindow::showLayout);
     connect(m_document, &StudioDocument::documentReset, this, [this] {
         m_warning->hide();
         m_cubeCard->clear();
         m_sourceView->setPicture(m_sourceShown, QSize(m_document->picture()->width, m_document->picture()->height));
         showSettings();
+        showLayout();
         requestPattern();
         updateTitle();
     });
@@ -186,13 +189,21 @@ void StudioWindow::createDocks()
     settingsScroll->setWidgetResizable(true);
     settingsScroll->setFrameShape(QFrame::NoFrame);
     m_figures = new FiguresPanel;
+    m_guideLayout = new GuideLayoutPanel;
     m_cubeCard = new CubeCard;
     addDock(tr("Source Picture"), QStringLiteral("source"), m_sourceView, Qt::LeftDockWidgetArea);
     addDock(tr("Settings"), QStringLiteral("settings"), settingsScroll, Qt::LeftDockWidgetArea);
     addDock(tr("Figures"), QStringLiteral("figures"), m_figures, Qt::RightDockWidgetArea);
+    addDock(tr("Guide"), QStringLiteral("guide"), m_guideLayout, Qt::RightDockWidgetArea);
     addDock(tr("Cube"), QStringLiteral("cube"), m_cubeCard, Qt::RightDockWidgetArea);
 
     connect(m_settings, &SettingsPanel::settingsEdited, this, &StudioWindow::settingsEdited);
+    connect(m_guideLayout, &GuideLayoutPanel::layoutEdited, this, [this](const GuideLayout &layout, const QString &what,
+                                                                         int mergeKey) {
+        ProjectState after = m_document->state();
+        after.layout = layout;
+        m_document->undoStack().push(new StudioEditCommand(*m_document, what, after, mergeKey));
+    });
     connect(m_sourceView, &SourcePictureView::dragStarted, this, [this] { m_stroke = FirstStroke + m_nextStroke++; });
     connect(m_sourceView, &SourcePictureView::regionDragged, this, &StudioWindow::cropDragged);
 }
@@ -271,6 +282,12 @@ double StudioWindow::framedAspect() const
     if (crop)
         return double(crop->width) / crop->height;
     return picture ? double(picture->width) / picture->height : 1.0;
+}
+
+void StudioWindow::showLayout()
+{
+    m_guideLayout->showLayout(m_document->state().layout);
+    m_figures->setPace(m_document->state().layout.plan.pace);
 }
 
 void StudioWindow::showSettings()
@@ -427,8 +444,8 @@ ExportablePattern StudioWindow::exportablePattern() const
     const bool current = m_made && m_made->result.pattern && !m_worker.isBusy()
                          && m_made->recipe == m_document->state().recipe;
     if (!current)
-        return {std::nullopt, m_worker.isBusy()};
-    return {projectGuide(m_document->project(), *m_made->result.pattern), false};
+        return {std::nullopt, m_worker.isBusy(), {}};
+    return {projectGuide(m_document->project(), *m_made->result.pattern), false, m_document->state().layout};
 }
 
 QString StudioWindow::touchUpWarning() const
@@ -468,6 +485,7 @@ void StudioWindow::pictureRead(const QString &path, const PictureFileRead &read)
     state.recipe = m_document->state().recipe; // the builder's palette and taste carry over
     state.recipe.crop.reset();
     state.cubeBudget = m_document->state().cubeBudget;
+    state.layout = m_document->state().layout;
     const long long cubes = state.cubeBudget > 0 ? state.cubeBudget : m_document->state().recipe.wall.cubes();
     state.recipe.wall = pattern::wallForCubes(cubes, double(picture.width) / picture.height);
     m_sourceShown = read.shown;
@@ -545,7 +563,7 @@ void StudioWindow::projectPictureRead(const QString &path, const PatternProject 
     }
     m_sourceShown = read.shown;
     m_document->reset(read.picture, project.picturePath, sha256,
-                      {project.recipe, project.cubeBudget, project.touchUps});
+                      {project.recipe, project.cubeBudget, project.touchUps, project.layout});
     m_document->markSaved(QFileInfo(path).absoluteFilePath());
     // A located or changed picture is a change the project file does not have yet.
     if (pictureLocated || sha256 != project.pictureSha256)

@@ -38,6 +38,7 @@ struct PictureFileRead
 };
 
 class FiguresPanel;
+class GuideLayoutPanel;
 class SettingsPanel;
 class SourcePictureView;
 class StudioDocument;
@@ -92,6 +93,7 @@ private:
     void patternFinished(const FinishedPattern &finished);
     void showPattern();
     void showSettings();
+    void showLayout();
     void settingsEdited(const pattern::PatternRecipe &recipe, long long cubeBudget, const QString &what, int mergeKey);
     void cropDragged(const pattern::CropRect &crop);
     void paintCell(QPoint cell);
@@ -127,6 +129,7 @@ private:
     SourcePictureView *m_sourceView = nullptr;
     SettingsPanel *m_settings = nullptr;
     FiguresPanel *m_figures = nullptr;
+    GuideLayoutPanel *m_guideLayout = nullptr;
     CubeCard *m_cubeCard = nullptr;
     QLabel *m_status = nullptr;
     QLabel *m_warning = nullptr;

@@ -127,6 +127,36 @@ private slots:
         QCOMPARE(document.state().touchUps, afterFirstStroke);
     }
 
+    // The guide's layout is a setting of its own: undoable, kept by the
+    // pattern's settings and the touch-ups, saved with the project, and
+    // never a reason to make the pattern again.
+    void theGuideLayoutIsAnUndoableSettingOfItsOwn()
+    {
+        StudioDocument document;
+        startDocument(document);
+        int settingsSignals = 0;
+        int layoutSignals = 0;
+        connect(&document, &StudioDocument::settingsChanged, this, [&] { ++settingsSignals; });
+        connect(&document, &StudioDocument::layoutChanged, this, [&] { ++layoutSignals; });
+        ProjectState planned = document.state();
+        planned.layout.plan.order = BuildOrder::BottomUp;
+        planned.layout.plan.panel = CubeExtent{2, 2};
+        document.undoStack().push(new StudioEditCommand(document, QStringLiteral("panels"), planned));
+        QCOMPARE(layoutSignals, 1);
+        QCOMPARE(settingsSignals, 0);
+
+        pattern::PatternRecipe recipe = document.state().recipe;
+        recipe.wall = {8, 6}; // drops the touch-ups, not the layout
+        pushSettings(document, recipe);
+        QCOMPARE(document.state().layout, planned.layout);
+        QCOMPARE(document.project().layout, planned.layout);
+
+        document.undoStack().undo();
+        document.undoStack().undo();
+        QCOMPARE(document.state(), startingState());
+        QCOMPARE(layoutSignals, 2);
+    }
+
     void saysWhatChanged()
     {
         StudioDocument document;

@@ -59,6 +59,10 @@
         <translation>每个魔方步数</translation>
     </message>
     <message>
+        <source>Build time</source>
+        <translation>拼装时间</translation>
+    </message>
+    <message>
         <source>Likeness (lower is better)</source>
         <translation>相似度（越低越好）</translation>
     </message>
@@ -340,6 +344,10 @@
         <translation>统计</translation>
     </message>
     <message>
+        <source>Guide</source>
+        <translation>指南</translation>
+    </message>
+    <message>
         <source>Cube</source>
         <translation>魔方</translation>
     </message>
@@ -618,6 +626,85 @@ Any earlier file there is unchanged.</source>
     <message>
         <source>the current settings make no pattern (the status line says why)</source>
         <translation>当前设置无法生成图案（原因见状态栏）</translation>
+    </message>
+</context>
+<context>
+    <name>tessaly::studio::GuideLayoutPanel</name>
+    <message>
+        <source>Letter</source>
+        <translation>Letter（美国信纸）</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translation>纸张大小：</translation>
+    </message>
+    <message>
+        <source>Top row first</source>
+        <translation>从顶行开始</translation>
+    </message>
+    <message>
+        <source>Bottom row first</source>
+        <translation>从底行开始</translation>
+    </message>
+    <message>
+        <source>The order of the block pages: bottom row first for a wall built upright from the floor</source>
+        <translation>区块页的顺序：从地面竖直拼起的墙选择从底行开始</translation>
+    </message>
+    <message>
+        <source>Blocks:</source>
+        <translation>区块：</translation>
+    </message>
+    <message>
+        <source>Panels of at most</source>
+        <translation>分成最多</translation>
+    </message>
+    <message>
+        <source>Cut the wall into panels, each with its own section in the guide, for teams and transport</source>
+        <translation>把墙分成若干面板，每块在指南中有自己的章节，便于分组和运输</translation>
+    </message>
+    <message>
+        <source>Panels:</source>
+        <translation>面板：</translation>
+    </message>
+    <message>
+        <source>Seconds a builder takes for one turn, for the time estimates</source>
+        <translation>拼装者转动一步所需的秒数，用于估计时间</translation>
+    </message>
+    <message>
+        <source>Seconds to pick, check and mount one cube</source>
+        <translation>拿取、检查并安装一个魔方所需的秒数</translation>
+    </message>
+    <message>
+        <source>Each turn:</source>
+        <translation>每步：</translation>
+    </message>
+    <message>
+        <source>Each cube:</source>
+        <translation>每个魔方：</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>Page size</source>
+        <translation>纸张大小</translation>
+    </message>
+    <message>
+        <source>Block order</source>
+        <translation>区块顺序</translation>
+    </message>
+    <message>
+        <source>Panels</source>
+        <translation>面板</translation>
+    </message>
+    <message>
+        <source>Seconds per turn</source>
+        <translation>每步秒数</translation>
+    </message>
+    <message>
+        <source>Seconds per cube</source>
+        <translation>每个魔方秒数</translation>
     </message>
 </context>
 </TS>
