@@ -94,8 +94,9 @@ struct Declared
                                 QStringLiteral("FILE")};
 
     QCommandLineOption project{QStringLiteral("project"),
-                               QStringLiteral("Make the guide of a Tessaly Studio project: its picture, recipe and "
-                                              "touch-ups. Goes with the output and plan options only."),
+                               QStringLiteral("Make the guide of a Tessaly Studio project: its picture, recipe, "
+                                              "touch-ups and guide layout. Goes with the output, page size and "
+                                              "plan options only; those given take the place of the project's."),
                                QStringLiteral("FILE")};
 
     // The photo pattern's recipe: what a project holds.
