@@ -1,5 +1,7 @@
 #include "guide/guidepagecontext.h"
 
+#include "guide/guidepagemosaic.h"
+
 #include <algorithm>
 
 namespace tessaly {
@@ -30,6 +32,7 @@ GuidePageContext::GuidePageContext(const BuildGuide &guide, const QPageSize &pag
     , settings(settings)
     , layout(pageSize)
     , fills(stickerFillsOf(guide.photo))
+    , mosaic(mosaicImage(guide, fills))
     , solved(!guide.cubes.empty()
              && std::ranges::all_of(guide.cubes, [](const GuideCube &cube) { return cube.twists.has_value(); }))
     , plan(planGuidePages(guide.figures, layout, settings))

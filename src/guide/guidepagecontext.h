@@ -9,6 +9,7 @@
 #include "guide/guidepagestyle.h"
 #include "guide/pagelayout.h"
 
+#include <QImage>
 #include <QPageSize>
 
 #include <vector>
@@ -26,6 +27,9 @@ struct GuidePageContext
     PageLayout layout;
     GuidePageFonts fonts;
     StickerFills fills; // the colours of the guide's stickers
+    // The mosaic one pixel a cell (mosaicImage), made once so that the PDF
+    // holds it once however many pages show it.
+    QImage mosaic;
     bool solved; // every cube has its twists
     GuidePagePlan plan;
     std::vector<CubeWork> blockWork; // by block, in build order

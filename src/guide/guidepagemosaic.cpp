@@ -104,7 +104,7 @@ void drawMosaic(QPainter &painter, const GuidePageContext &context, const QRectF
     // them, and the PDF keeps the picture lossless (JPEG would bleed colours).
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.drawImage(rect, mosaicImage(context.guide, context.fills));
+    painter.drawImage(rect, context.mosaic);
 
     // Cubes run past the mosaic's edge where the last ones are partial.
     const qreal pitch = 3 * rect.width() / std::max(1, figures.cellColumns);

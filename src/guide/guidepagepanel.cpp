@@ -76,7 +76,7 @@ void drawMap(QPainter &painter, const GuidePageContext &context, int panel, cons
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.drawImage(mosaic, mosaicImage(context.guide, context.fills));
+    painter.drawImage(mosaic, context.mosaic);
 
     const qreal pitch = 3 * mosaic.width() / std::max(1, context.guide.figures.cellColumns);
     const auto rectOf = [&](const CubeSpan &cubes) {
