@@ -5,7 +5,6 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
-#include <cmath>
 #include <optional>
 
 namespace tessaly {

@@ -1,6 +1,7 @@
 #include "guide/buildplansummary.h"
 
 #include "guide/buildguide.h"
+#include "guide/guidelayout.h"
 #include "guide/buildrecipes.h"
 #include "guide/guidepageplan.h"
 #include "guide/pagelayout.h"
@@ -105,8 +106,7 @@ QString buildPlanSummary(const BuildGuide &guide, const QPageSize &pageSize, con
                    .arg(plan.blockCount())
                    .arg(plan.blockColumns)
                    .arg(plan.blockRows)
-                   .arg(pageSize.key(),
-                        settings.order == BuildOrder::TopDown ? QStringLiteral("top-down") : QStringLiteral("bottom-up"));
+                   .arg(pageSize.key(), buildOrderName(settings.order));
     if (plan.wall.panelled)
         summary += plan.panelCount() == 1 ? QStringLiteral(", in 1 panel\n") : QStringLiteral(", in %1 panels\n").arg(plan.panelCount());
     else

@@ -1,5 +1,6 @@
 #include "guide/guidephotopattern.h"
 
+#include "guide/photofactstext.h"
 #include "guide/photooptionvalues.h"
 #include "guide/photopalette.h"
 #include "guide/photorecipe.h"
@@ -39,11 +40,6 @@ LoadedPhoto loadPhoto(const QString &path)
         return {{}, QStringLiteral("cannot use the picture \"%1\": %2")
                         .arg(QDir::toNativeSeparators(path), QString::fromStdString(intake.error))};
     return {std::move(intake.picture), {}};
-}
-
-QString wallText(pattern::WallSize wall)
-{
-    return QStringLiteral("%1 x %2 cubes").arg(wall.columns).arg(wall.rows);
 }
 
 // The sticker map read as it is: its size is the wall.

@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
-#include <array>
 #include <set>
 #include <utility>
 
@@ -24,43 +23,6 @@ using pattern::Fit;
 using pattern::Method;
 
 constexpr auto FormatName = "tessaly-project";
-
-const std::array<std::pair<Fit, const char *>, 3> &fitNames()
-{
-    static const std::array<std::pair<Fit, const char *>, 3> names{{
-        {Fit::Crop, "crop"}, {Fit::Pad, "pad"}, {Fit::Stretch, "stretch"}}};
-    return names;
-}
-
-const std::array<std::pair<Method, const char *>, 5> &methodNames()
-{
-    static const std::array<std::pair<Method, const char *>, 5> names{{
-        {Method::Optimised, "optimised"}, {Method::Nearest, "nearest"}, {Method::Ordered, "ordered"},
-        {Method::Diffusion, "diffusion"}, {Method::Atkinson, "atkinson"}}};
-    return names;
-}
-
-template <typename Names, typename Value>
-QString nameOf(const Names &names, Value value)
-{
-    for (const auto &[known, name] : names) {
-        if (known == value)
-            return QString::fromLatin1(name);
-    }
-    return {};
-}
-
-template <typename Names, typename Value>
-bool valueOf(const Names &names, const QString &name, Value &value)
-{
-    for (const auto &[known, knownName] : names) {
-        if (name == QLatin1String(knownName)) {
-            value = known;
-            return true;
-        }
-    }
-    return false;
-}
 
 // Reads the fields of one project file, remembering the first fault.
 class ProjectReader
@@ -144,7 +106,10 @@ void readWall(ProjectReader &reader, PatternProject &project)
 void readFraming(ProjectReader &reader, PatternProject &project)
 {
     const QString fit = reader.string(reader.root(), QStringLiteral("fit"), QStringLiteral("the project"));
-    if (reader.ok() && !valueOf(fitNames(), fit, project.recipe.fit))
+    const OptionValue<Fit> named = fitNamed(fit);
+    if (named.value)
+        project.recipe.fit = *named.value;
+    else if (reader.ok())
         reader.fail(QStringLiteral("the fit \"%1\" is none of crop, pad and stretch").arg(fit));
     if (!reader.root().contains(QStringLiteral("crop")))
         return;
@@ -191,7 +156,10 @@ void readTurns(ProjectReader &reader, PatternProject &project)
 void readMatching(ProjectReader &reader, PatternProject &project)
 {
     const QString method = reader.string(reader.root(), QStringLiteral("method"), QStringLiteral("the project"));
-    if (reader.ok() && !valueOf(methodNames(), method, project.recipe.method))
+    const OptionValue<Method> named = methodNamed(method);
+    if (named.value && *named.value != Method::Exact)
+        project.recipe.method = *named.value;
+    else if (reader.ok())
         reader.fail(QStringLiteral("the method \"%1\" is none of optimised, nearest, ordered, diffusion and atkinson")
                         .arg(method));
     readTurns(reader, project);
@@ -388,12 +356,12 @@ QByteArray patternProjectJson(const PatternProject &project, const QDir &folder)
         {QStringLiteral("picture"), QJsonObject{{QStringLiteral("path"), folder.relativeFilePath(project.picturePath)},
                                                 {QStringLiteral("sha256"), project.pictureSha256}}},
         {QStringLiteral("wall"), wall},
-        {QStringLiteral("fit"), nameOf(fitNames(), recipe.fit)},
+        {QStringLiteral("fit"), fitName(recipe.fit)},
         {QStringLiteral("adjustments"), QJsonObject{{QStringLiteral("brightness"), recipe.adjustments.brightness},
                                                     {QStringLiteral("contrast"), recipe.adjustments.contrast},
                                                     {QStringLiteral("saturation"), recipe.adjustments.saturation},
                                                     {QStringLiteral("autoLevels"), recipe.adjustments.autoLevels}}},
-        {QStringLiteral("method"), nameOf(methodNames(), recipe.method)},
+        {QStringLiteral("method"), methodName(recipe.method)},
         {QStringLiteral("palette"), palette},
         {QStringLiteral("touchUps"), touchUps},
         {QStringLiteral("guide"), layoutJson(project.layout)},

@@ -23,6 +23,12 @@ std::optional<long long> wholeNumber(const QString &text)
     return isNumber ? std::optional(number) : std::nullopt;
 }
 
+constexpr std::array<std::pair<pattern::Fit, const char *>, 3> Fits = {{
+    {pattern::Fit::Crop, "crop"},
+    {pattern::Fit::Pad, "pad"},
+    {pattern::Fit::Stretch, "stretch"},
+}};
+
 struct NamedMethod
 {
     pattern::Method method;
@@ -67,13 +73,8 @@ OptionValue<long long> cubeCountFromText(const QString &text)
 
 OptionValue<pattern::Fit> fitNamed(const QString &name)
 {
-    static const std::array<std::pair<pattern::Fit, QLatin1String>, 3> Fits = {{
-        {pattern::Fit::Crop, QLatin1String("crop")},
-        {pattern::Fit::Pad, QLatin1String("pad")},
-        {pattern::Fit::Stretch, QLatin1String("stretch")},
-    }};
     for (const auto &[fit, fitName] : Fits) {
-        if (name.compare(fitName, Qt::CaseInsensitive) == 0)
+        if (name.compare(QLatin1String(fitName), Qt::CaseInsensitive) == 0)
             return {fit, {}};
     }
     return refused<pattern::Fit>(QStringLiteral("Invalid fit \"%1\": use crop, pad or stretch.").arg(name));
@@ -145,6 +146,15 @@ OptionValue<int> maxTurnsFromText(const QString &text)
                                 .arg(text)
                                 .arg(pattern::MostTurnsAnyFace));
     return {turns, {}};
+}
+
+QString fitName(pattern::Fit fit)
+{
+    for (const auto &[named, name] : Fits) {
+        if (named == fit)
+            return QLatin1String(name);
+    }
+    return {};
 }
 
 QString methodName(pattern::Method method)

@@ -47,7 +47,8 @@ OptionValue<double> turnWeightFromText(const QString &text);
 // --max-turns: 0 to the most turns any face takes.
 OptionValue<int> maxTurnsFromText(const QString &text);
 
-// The method's name as methodNamed reads it.
+// The names fitNamed and methodNamed read.
+QString fitName(pattern::Fit fit);
 QString methodName(pattern::Method method);
 
 } // namespace tessaly

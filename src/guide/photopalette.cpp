@@ -19,6 +19,8 @@ PhotoPalette refused(const QString &error)
     return refusal;
 }
 
+} // namespace
+
 pattern::PaletteReading readPaletteFile(const QString &path)
 {
     QFile file(path);
@@ -32,7 +34,17 @@ pattern::PaletteReading readPaletteFile(const QString &path)
     return pattern::parsePalette(std::string_view(text.constData(), std::size_t(text.size())));
 }
 
-} // namespace
+std::array<pattern::Srgb8, cube::ColourCount> cubeColoursOf(const pattern::StickerPalette &palette)
+{
+    const pattern::StickerPalette standard = pattern::standardPalette();
+    std::array<pattern::Srgb8, cube::ColourCount> colours{};
+    for (int index = 0; index < cube::ColourCount; ++index) {
+        const auto sticker = pattern::stickerOf(cube::Colour(index));
+        const pattern::PaletteColour *own = palette.find(sticker);
+        colours[std::size_t(index)] = own ? own->colour : standard.find(sticker)->colour;
+    }
+    return colours;
+}
 
 PhotoPalette choosePhotoPalette(const QString &nameOrFile, const QString &letters)
 {
@@ -46,12 +58,7 @@ PhotoPalette choosePhotoPalette(const QString &nameOrFile, const QString &letter
     }
 
     PhotoPalette photo;
-    const pattern::StickerPalette standard = pattern::standardPalette();
-    for (int index = 0; index < cube::ColourCount; ++index) {
-        const auto sticker = pattern::stickerOf(cube::Colour(index));
-        const pattern::PaletteColour *own = chosen.palette->find(sticker);
-        photo.cubeColours[std::size_t(index)] = own ? own->colour : standard.find(sticker)->colour;
-    }
+    photo.cubeColours = cubeColoursOf(*chosen.palette);
     if (letters.isEmpty()) {
         photo.palette = std::move(chosen.palette);
         return photo;

@@ -1,6 +1,7 @@
 #include "guide/projectguide.h"
 
 #include "guide/guidebuilder.h"
+#include "guide/photopalette.h"
 #include "pattern/likeness.h"
 #include "pattern/pictureintake.h"
 
@@ -10,20 +11,6 @@
 namespace tessaly {
 
 namespace {
-
-// Every cube colour as the project's palette shows it, the standard
-// palette's where it has none (a cube's grip may still name them).
-std::array<pattern::Srgb8, cube::ColourCount> cubeColoursOf(const pattern::StickerPalette &palette)
-{
-    const pattern::StickerPalette standard = pattern::standardPalette();
-    std::array<pattern::Srgb8, cube::ColourCount> colours{};
-    for (int index = 0; index < cube::ColourCount; ++index) {
-        const auto sticker = pattern::stickerOf(cube::Colour(index));
-        const pattern::PaletteColour *own = palette.find(sticker);
-        colours[std::size_t(index)] = own ? own->colour : standard.find(sticker)->colour;
-    }
-    return colours;
-}
 
 ProjectPattern refused(const QString &error)
 {

@@ -1,9 +1,10 @@
 #include "studio/paletteeditor.h"
 
+#include "guide/photopalette.h"
+
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -101,12 +102,7 @@ void PaletteEditor::importFile()
     const QString path = QFileDialog::getOpenFileName(this, tr("Import Palette"), {}, tr("Palette files (*.txt *.palette);;All files (*)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(this, tr("Import Palette"), tr("Cannot read %1: %2").arg(path, file.errorString()));
-        return;
-    }
-    const pattern::PaletteReading reading = pattern::parsePalette(file.readAll().toStdString());
+    const pattern::PaletteReading reading = readPaletteFile(path);
     if (!reading.palette) {
         QMessageBox::warning(this, tr("Import Palette"),
                              tr("%1 is not a palette: %2").arg(path, QString::fromStdString(reading.error)));

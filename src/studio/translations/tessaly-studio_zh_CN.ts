@@ -118,10 +118,6 @@
         <translation>调色板文件 (*.txt *.palette);;所有文件 (*)</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
-    </message>
-    <message>
         <source>%1 is not a palette: %2</source>
         <translation>%1 不是调色板：%2</translation>
     </message>
