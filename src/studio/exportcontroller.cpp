@@ -73,7 +73,7 @@ void ExportController::startWaitingExport()
     if (!m_request || m_worker.isRunning())
         return;
     ExportablePattern current = m_current();
-    if (!current.made) {
+    if (!current.makeGuide) {
         // Nothing is being made, so the current settings made no pattern.
         if (!current.beingMade)
             finish({tr("the current settings make no pattern (the status line says why)"), false});
@@ -83,7 +83,7 @@ void ExportController::startWaitingExport()
     ExportSettings settings;
     settings.pageSize = current.layout.pageSize;
     settings.plan = current.layout.plan;
-    m_worker.start(m_request->kind, std::move(*current.made), settings, m_request->path);
+    m_worker.start(m_request->kind, std::move(current.makeGuide), settings, m_request->path);
 }
 
 void ExportController::finish(const ExportOutcome &outcome)

@@ -28,7 +28,10 @@ ExportFormat exportFormat(ExportKind kind);
 // current settings is made, else whether it is still being made.
 struct ExportablePattern
 {
-    std::optional<ProjectGuide> made;
+    // Makes the guide of the pattern as the builder left it, off the window's
+    // thread (it builds every cube and scores touch-ups); empty when there is
+    // no pattern of the current settings.
+    std::function<ProjectGuide()> makeGuide;
     bool beingMade = false;
     GuideLayout layout; // how the guide is printed and planned
 };

@@ -25,16 +25,17 @@ ExportWorker::~ExportWorker()
     }
 }
 
-bool ExportWorker::start(ExportKind kind, ProjectGuide made, const ExportSettings &settings, const QString &path)
+bool ExportWorker::start(ExportKind kind, std::function<ProjectGuide()> makeGuide, const ExportSettings &settings,
+                         const QString &path)
 {
     if (m_thread)
         return false;
     m_cancelled = false;
-    m_thread.reset(QThread::create([this, kind, made = std::move(made), settings, path]() mutable {
+    m_thread.reset(QThread::create([this, kind, makeGuide = std::move(makeGuide), settings, path] {
         QElapsedTimer sinceReport;
         sinceReport.start();
         const ExportOutcome outcome =
-            writePatternExport(kind, std::move(made), settings, path, [this, &sinceReport](int done, int total) {
+            writePatternExport(kind, makeGuide(), settings, path, [this, &sinceReport](int done, int total) {
                 if (sinceReport.elapsed() >= ProgressInterval) {
                     sinceReport.restart();
                     QMetaObject::invokeMethod(this, [this, done, total] { emit progressed(done, total); });

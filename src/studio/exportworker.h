@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace tessaly::studio {
@@ -20,9 +21,11 @@ public:
     explicit ExportWorker(QObject *parent = nullptr);
     ~ExportWorker() override; // cancels a running export and waits for it
 
-    // Starts writing the export (see writePatternExport); false, doing
+    // Starts making the guide with makeGuide and writing the export (see
+    // writePatternExport), both on the worker's thread; false, doing
     // nothing, while another runs.
-    bool start(ExportKind kind, ProjectGuide made, const ExportSettings &settings, const QString &path);
+    bool start(ExportKind kind, std::function<ProjectGuide()> makeGuide, const ExportSettings &settings,
+               const QString &path);
     // Asks the running export to stop; it then finishes as cancelled and
     // leaves any earlier file intact.
     void cancel() { m_cancelled = true; }

@@ -444,13 +444,9 @@ ExportablePattern StudioWindow::exportablePattern() const
     const bool current = m_made && m_made->result.pattern && !m_worker.isBusy()
                          && m_made->recipe == m_document->state().recipe;
     if (!current)
-        return {std::nullopt, m_worker.isBusy(), {}};
-    return {projectGuide(m_document->project(), *m_made->result.pattern), false, m_document->state().layout};
-}
-
-QString StudioWindow::touchUpWarning() const
-{
-    return m_warning->isVisible() || !m_warning->isHidden() ? m_warning->text() : QString();
+        return {{}, m_worker.isBusy(), {}};
+    return {[project = m_document->project(), made = *m_made->result.pattern] { return projectGuide(project, made); },
+            false, m_document->state().layout};
 }
 
 // Files.

@@ -131,9 +131,9 @@ private slots:
         QTemporaryDir folder;
         ExportWorker worker;
         QSignalSpy finished(&worker, &ExportWorker::finished);
-        QVERIFY(worker.start(ExportKind::CsvGuide, twoCubeGuide(), {}, folder.filePath(QStringLiteral("a.csv"))));
+        QVERIFY(worker.start(ExportKind::CsvGuide, twoCubeGuide, {}, folder.filePath(QStringLiteral("a.csv"))));
         QVERIFY(worker.isRunning());
-        QVERIFY(!worker.start(ExportKind::CsvGuide, twoCubeGuide(), {}, folder.filePath(QStringLiteral("b.csv"))));
+        QVERIFY(!worker.start(ExportKind::CsvGuide, twoCubeGuide, {}, folder.filePath(QStringLiteral("b.csv"))));
         QVERIFY(finished.wait(30'000));
         QVERIFY(!worker.isRunning());
         QCOMPARE(finished.at(0).at(0).value<ExportOutcome>().error, QString());
@@ -147,7 +147,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("guide.pdf"));
         ExportWorker worker;
         QSignalSpy finished(&worker, &ExportWorker::finished);
-        QVERIFY(worker.start(ExportKind::PdfGuide, twoCubeGuide(), {}, path));
+        QVERIFY(worker.start(ExportKind::PdfGuide, twoCubeGuide, {}, path));
         worker.cancel();
         QVERIFY(finished.wait(30'000));
         QVERIFY(finished.at(0).at(0).value<ExportOutcome>().cancelled);
