@@ -55,6 +55,7 @@ void WallView::setStickers(const pattern::StickerGrid &stickers, const pattern::
     const bool resized = stickers.width() != m_stickers.width() || stickers.height() != m_stickers.height();
     m_stickers = stickers;
     m_palette = palette;
+    m_hovered.reset(); // the cube under the mouse may show another face now
     const int scale = pictureScaleFor(stickers);
     m_painter.run<QImage>(
         [stickers, palette, scale] {
@@ -185,7 +186,15 @@ void WallView::mouseMoveEvent(QMouseEvent *event)
         paintCellAt(position);
     }
     const std::optional<QPoint> cell = cellAt(position);
-    emit cubeHovered(cell ? std::optional<QPoint>(QPoint(cell->x() / 3, cell->y() / 3)) : std::nullopt);
+    hover(cell ? std::optional<QPoint>(QPoint(cell->x() / 3, cell->y() / 3)) : std::nullopt);
+}
+
+void WallView::hover(std::optional<QPoint> cube)
+{
+    if (cube == m_hovered)
+        return;
+    m_hovered = cube;
+    emit cubeHovered(cube);
 }
 
 void WallView::mouseReleaseEvent(QMouseEvent *event)
@@ -199,7 +208,7 @@ void WallView::mouseReleaseEvent(QMouseEvent *event)
 
 void WallView::leaveEvent(QEvent *)
 {
-    emit cubeHovered(std::nullopt);
+    hover(std::nullopt);
 }
 
 void WallView::resizeEvent(QResizeEvent *)

@@ -28,7 +28,6 @@ public:
     // Shows the stickers once their picture is drawn (pictureChanged); keeps
     // the zoom and place when the size is the same.
     void setStickers(const pattern::StickerGrid &stickers, const pattern::StickerPalette &palette);
-    const pattern::StickerGrid &stickers() const { return m_stickers; }
     void setPainting(bool painting);
     void fitToWindow();
     // Pixels a sticker at the current zoom.
@@ -39,7 +38,8 @@ public:
 signals:
     // The picture of the stickers last set is drawn and shown.
     void pictureChanged();
-    // The pointer is over a cube (columns and rows from 0), or over none.
+    // The pointer moved onto another cube (columns and rows from 0), or off
+    // the wall.
     void cubeHovered(std::optional<QPoint> cube);
     void cubeClicked(QPoint cube);
     // A paint stroke began, and a cell it passes over.
@@ -59,6 +59,8 @@ private:
     std::optional<QPoint> cellAt(QPointF position) const;
     void paintCellAt(QPointF position);
     void paintCubesInSight(QPainter &painter) const;
+    // Reports the cube under the mouse when it is another than last time.
+    void hover(std::optional<QPoint> cube);
 
     pattern::StickerGrid m_stickers;
     pattern::StickerPalette m_palette;
@@ -72,6 +74,7 @@ private:
     enum class Drag { None, Pan, Paint, Click } m_drag = Drag::None;
     QPointF m_dragFrom;
     std::optional<QPoint> m_lastPainted;
+    std::optional<QPoint> m_hovered; // the cube last reported under the mouse
 };
 
 } // namespace tessaly::studio
