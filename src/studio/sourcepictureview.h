@@ -24,7 +24,6 @@ public:
     // The rectangle shown, in picture pixels, and the aspect (width / height)
     // a drag keeps.
     void setRegion(const pattern::CropRect &region, double aspect);
-    const pattern::CropRect &region() const { return m_region; }
 
     QSize sizeHint() const override { return {320, 240}; }
 

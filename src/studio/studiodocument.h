@@ -24,7 +24,6 @@ public:
     const ProjectState &state() const { return m_state; }
     const std::shared_ptr<const pattern::SrgbPicture> &picture() const { return m_picture; }
     const QString &picturePath() const { return m_picturePath; }
-    const QString &pictureSha256() const { return m_pictureSha256; }
     // The project file it was last saved to or opened from; empty for none.
     const QString &projectPath() const { return m_projectPath; }
     QUndoStack &undoStack() { return m_undoStack; }

@@ -23,7 +23,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -333,29 +332,26 @@ void StudioWindow::showPattern()
         return;
     const pattern::PhotoPattern &made = *m_made->result.pattern;
     const pattern::StickerPalette &palette = m_made->recipe.palette;
-    m_shown = made;
-    const std::vector<TouchUp> &touchUps = m_document->state().touchUps;
+    m_shown = made.stickers;
     if (keepsTouchUps(m_made->recipe, m_document->state().recipe))
-        applyTouchUps(m_shown->stickers, touchUps, palette);
-    m_wallView->setStickers(m_shown->stickers, palette);
-    const PatternFigures figures = patternFigures(m_shown->stickers);
-    if (m_shown->stickers == made.stickers) {
+        applyTouchUps(*m_shown, m_document->state().touchUps, palette);
+    m_wallView->setStickers(*m_shown, palette);
+    const PatternFigures figures = patternFigures(*m_shown);
+    if (*m_shown == made.stickers) {
         m_likenessScorer.cancel();
-        m_figures->showFigures(figures, palette, m_shown->likeness);
+        m_figures->showFigures(figures, palette, made.likeness);
         return;
     }
     // Stickers set by hand change the likeness: it is scored off the
     // window's thread, the figures showing "…" meanwhile.
     m_figures->showFigures(figures, palette, std::nullopt);
     m_likenessScorer.run<double>(
-        [target = made.target, stickers = m_shown->stickers, palette] {
+        [target = made.target, stickers = *m_shown, palette] {
             return pattern::likeness(target, stickers, palette).sde;
         },
-        [this, figures, palette, stickers = m_shown->stickers](double likeness) {
-            if (!m_shown || m_shown->stickers != stickers)
-                return;
-            m_shown->likeness = likeness;
-            m_figures->showFigures(figures, palette, likeness);
+        [this, figures, palette, stickers = *m_shown](double likeness) {
+            if (m_shown == stickers)
+                m_figures->showFigures(figures, palette, likeness);
         });
 }
 
@@ -402,7 +398,7 @@ void StudioWindow::showCubeStatus(std::optional<QPoint> cube)
         m_status->setText(tr("Preparing the cube solver…"));
         return;
     }
-    const CubeInfo info = cubeInfo(m_shown->stickers, cube->x(), cube->y(), *solver);
+    const CubeInfo info = cubeInfo(*m_shown, cube->x(), cube->y(), *solver);
     m_status->setText(tr("Cube %1, %2: face %3, hold %4 in front and %5 on top, %6 turns: %7")
                           .arg(info.column)
                           .arg(info.row)
@@ -416,7 +412,7 @@ void StudioWindow::showCubeCard(QPoint cube)
     const cube::FaceSolver *solver = faceSolver();
     if (!m_shown || !solver)
         return;
-    m_cubeCard->showCube(cubeInfo(m_shown->stickers, cube.x(), cube.y(), *solver), m_made->recipe.palette);
+    m_cubeCard->showCube(cubeInfo(*m_shown, cube.x(), cube.y(), *solver), m_made->recipe.palette);
 }
 
 // Exports.

@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 
-class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -73,10 +72,6 @@ public:
 
     StudioDocument &document() { return *m_document; }
     WallView &wallView() { return *m_wallView; }
-    // The pattern shown, touch-ups applied; empty before the first one.
-    const std::optional<pattern::PhotoPattern> &shownPattern() const { return m_shown; }
-    // The warning shown when an edit cleared the touch-ups; empty when none.
-    QString touchUpWarning() const;
     PatternWorker &worker() { return m_worker; }
     ExportWorker &exporter() { return m_exports.worker(); }
 
@@ -134,13 +129,12 @@ private:
     QLabel *m_status = nullptr;
     QLabel *m_warning = nullptr;
     QMenu *m_recentMenu = nullptr;
-    QMenu *m_viewMenu = nullptr;
     QAction *m_paintAction = nullptr;
     QComboBox *m_paintColour = nullptr;
 
     QImage m_sourceShown; // the document's picture as the source view shows it
     std::optional<FinishedPattern> m_made; // the newest pattern made, before touch-ups
-    std::optional<pattern::PhotoPattern> m_shown;
+    std::optional<pattern::StickerGrid> m_shown; // the pattern shown, touch-ups applied
     std::shared_future<std::shared_ptr<const cube::FaceSolver>> m_solver;
     int m_nextStroke = 0;
     int m_stroke = 0;
