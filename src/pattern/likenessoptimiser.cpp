@@ -33,6 +33,15 @@ using fastlab::WhiteZ;
 
 constexpr int Reach = BlurReach;
 
+// Cells that changed in a pass: one cell, or a cube's nine (inclusive).
+struct CellBox
+{
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
 // What changing a cell from one palette colour to another does to the XYZ
 // of a blurred cell: the luminance channel's share times its weight there,
 // plus the chromatic channels' share times theirs.
@@ -178,7 +187,7 @@ public:
     long long sweep(unsigned threads)
     {
         const int bands = (m_height + BandRows - 1) / BandRows;
-        std::vector<std::vector<std::pair<int, int>>> changed{std::size_t(bands)};
+        std::vector<std::vector<CellBox>> changed{std::size_t(bands)};
         for (int parity = 0; parity < 2; ++parity) {
             std::vector<int> work;
             for (int band = parity; band < bands; band += 2)
@@ -189,14 +198,14 @@ public:
                 for (int y = band * BandRows; y < bottom; ++y) {
                     for (int x = 0; x < m_width; ++x) {
                         if (m_dirty[cellIndex(x, y)] && improve(x, y))
-                            changed[std::size_t(band)].emplace_back(x, y);
+                            changed[std::size_t(band)].push_back({x, y, x, y});
                     }
                 }
                 if (m_turns) {
                     for (int top = band * BandRows; top < bottom; top += 3)
                         for (int left = 0; left < m_width; left += 3)
                             if (improveCube(left, top))
-                                changed[std::size_t(band)].emplace_back(left + 1, top + 1);
+                                changed[std::size_t(band)].push_back({left, top, left + 2, top + 2});
                 }
             });
         }
@@ -204,8 +213,8 @@ public:
         std::fill(m_dirty.begin(), m_dirty.end(), 0);
         long long changes = 0;
         for (const auto &band : changed) {
-            for (const auto &[x, y] : band)
-                markAround(x, y);
+            for (const CellBox &box : band)
+                markAround(box);
             changes += (long long)band.size();
         }
         return changes;
@@ -230,9 +239,6 @@ private:
     // Proposals leave out window rows whose chromatic weight is below this:
     // they change a proposal's gain by little, and the true check sees them.
     static constexpr float SlightRowWeight = 5e-3f;
-    // How far a change makes neighbours worth another look: the cells whose
-    // blurred colour it moved. Looking further gains too little for its time.
-    static constexpr int Neighbourhood = Reach;
     // Rows of a band: more than twice the reach apart, bands of one parity
     // never read or write the same cell.
     // A whole number of cube rows, so that a cube lies in one band.
@@ -461,17 +467,17 @@ private:
             m_turns->setCell(x, y, from, to);
     }
 
-    // Cells whose best colour may have changed after (x, y) changed: those
-    // whose reach overlaps the cells it reaches.
-    void markAround(int x, int y)
+    // Cells whose best colour may have changed after the cells in the box
+    // changed, and whose metric is stale: those the changed cells' blur
+    // reaches.
+    void markAround(const CellBox &box)
     {
-        const int reach = Neighbourhood;
-        for (int ty = std::max(0, y - reach); ty <= std::min(m_height - 1, y + reach); ++ty)
-            for (int tx = std::max(0, x - reach); tx <= std::min(m_width - 1, x + reach); ++tx)
+        for (int ty = std::max(0, box.top - Reach); ty <= std::min(m_height - 1, box.bottom + Reach); ++ty) {
+            for (int tx = std::max(0, box.left - Reach); tx <= std::min(m_width - 1, box.right + Reach); ++tx) {
                 m_dirty[cellIndex(tx, ty)] = 1;
-        for (int ty = std::max(0, y - Reach); ty <= std::min(m_height - 1, y + Reach); ++ty)
-            for (int tx = std::max(0, x - Reach); tx <= std::min(m_width - 1, x + Reach); ++tx)
                 m_moved[cellIndex(tx, ty)] = 1;
+            }
+        }
     }
 
     // The change of the summed metric differences when cell (x, y) changes
