@@ -34,6 +34,16 @@ public:
     int turns(std::uint32_t index) const { return turns_[index]; }
     int turns(const std::array<Colour, 9> &face) const { return turns_[indexOf(face)]; }
 
+    // What colour `colour` at `place` (reading order) adds to a face's
+    // index: faces are numbered in base ColourCount, the top left place
+    // lowest.
+    static constexpr std::uint32_t placeShare(int place, Colour colour)
+    {
+        std::uint32_t value = std::uint32_t(colour);
+        for (int step = 0; step < place; ++step)
+            value *= ColourCount;
+        return value;
+    }
     static std::uint32_t indexOf(const std::array<Colour, 9> &face)
     {
         std::uint32_t index = 0;

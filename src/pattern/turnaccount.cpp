@@ -11,27 +11,19 @@ namespace {
 // What each turn over the limit costs: more than any cell's colour.
 constexpr float OverLimitCost = 1000.0f;
 
-// A face index weighs the colour of place p (reading order) by 6^p.
-constexpr std::array<std::uint32_t, 9> PlaceValues{1, 6, 36, 216, 1296, 7776, 46656, 279936, 1679616};
-
-std::uint32_t placeValue(int x, int y)
-{
-    return PlaceValues[std::size_t(y % 3 * 3 + x % 3)];
-}
-
 // The table's cheap faces in the palette's colours, as palette indices;
 // faces with a colour the palette lacks are left out.
 std::vector<LowTurnFace> lowTurnFacesOf(const cube::FaceTurnTable &table, const std::array<int, 6> &paletteIndexOfColour)
 {
     std::vector<LowTurnFace> faces;
     for (const std::uint32_t index : table.cheapFaces()) {
+        const std::array<cube::Colour, 9> colours = cube::FaceTurnTable::faceAt(index);
         LowTurnFace face{index, {}};
         bool inPalette = true;
-        std::uint32_t rest = index;
-        for (int &cell : face.cells) {
-            cell = paletteIndexOfColour[rest % 6];
+        for (int place = 0; place < 9; ++place) {
+            const int cell = paletteIndexOfColour[std::size_t(colours[std::size_t(place)])];
+            face.cells[std::size_t(place)] = cell;
             inPalette = inPalette && cell >= 0;
-            rest /= 6;
         }
         if (inPalette)
             faces.push_back(face);
@@ -51,8 +43,8 @@ TurnAccount::TurnAccount(const cube::FaceTurnTable &table, const StickerPalette 
     std::array<int, 6> paletteIndexOfColour;
     paletteIndexOfColour.fill(-1);
     for (std::size_t index = 0; index < palette.colours.size(); ++index) {
-        m_colourNumbers[index] = std::uint32_t(palette.colours[index].sticker);
-        paletteIndexOfColour[m_colourNumbers[index]] = int(index);
+        m_colours[index] = cube::Colour(palette.colours[index].sticker);
+        paletteIndexOfColour[std::size_t(m_colours[index])] = int(index);
     }
     m_lowTurnFaces = lowTurnFacesOf(table, paletteIndexOfColour);
 
@@ -104,7 +96,7 @@ std::uint32_t TurnAccount::faceOf(const FaceCells &cells) const
 
 std::uint32_t TurnAccount::share(int x, int y, int colour) const
 {
-    return m_colourNumbers[std::size_t(colour)] * placeValue(x, y);
+    return cube::FaceTurnTable::placeShare(y % 3 * 3 + x % 3, m_colours[std::size_t(colour)]);
 }
 
 } // namespace tessaly::pattern

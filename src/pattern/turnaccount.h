@@ -64,15 +64,15 @@ private:
     {
         return std::size_t(y / 3) * std::size_t(m_cubeColumns) + std::size_t(x / 3);
     }
-    // The face index's share of palette colour `colour` in the cell (x, y)
-    // of its cube.
+    // What palette colour `colour` in cell (x, y) adds to its cube's face
+    // index.
     std::uint32_t share(int x, int y, int colour) const;
 
     const cube::FaceTurnTable &m_table;
     float m_weight;
     std::optional<int> m_maxTurns;
     int m_cubeColumns;
-    std::array<std::uint32_t, 6> m_colourNumbers{}; // by palette index: the cube colour's number
+    std::array<cube::Colour, 6> m_colours{}; // by palette index: the cube colour
     std::vector<std::uint32_t> m_faces;              // per cube, reading order
     std::vector<LowTurnFace> m_lowTurnFaces;
 };

@@ -49,6 +49,10 @@ TEST_P(FaceTurnTableIndexTest, ReadsPlacesAsBaseSixDigitsTopLeftFirst)
     const auto [text, index] = GetParam();
     EXPECT_EQ(FaceTurnTable::indexOf(faceFromText(text)), index) << text;
     EXPECT_EQ(FaceTurnTable::faceAt(index), faceFromText(text)) << text;
+    std::uint32_t shares = 0;
+    for (int place = 0; place < 9; ++place)
+        shares += FaceTurnTable::placeShare(place, faceFromText(text)[place]);
+    EXPECT_EQ(shares, index) << text;
 }
 
 constexpr std::uint32_t PlaceValue4 = 6 * 6 * 6 * 6;
