@@ -52,20 +52,17 @@ constexpr float HighestAim = 1.5f;
 // points to, so the darker colours of a mix fall on the lower levels.
 using MixingPlan = std::array<std::uint8_t, PlanLength>;
 
-// std::hypot guards against overflow that CIELAB values never reach, at
-// several times the cost.
-double chromaOf(const Lab &colour)
-{
-    return std::sqrt(colour.a * colour.a + colour.b * colour.b);
-}
-
 // CIEDE2000 without its hue-angle terms (the a* stretch, the hue weighting
 // T and the blue rotation): its lightness, chroma and hue differences with
 // their weights. On the photographs it picks as well as the full formula
 // (scores within 0.05) at under half the cost; plain Euclidean CIELAB
 // scores 0.35 worse. Squared.
-double pickDistance(const Lab &colour, double chroma, const Lab &entry, double entryChroma)
+double pickDistance(const ChromaLab &one, const ChromaLab &other)
 {
+    const Lab &colour = one.lab;
+    const Lab &entry = other.lab;
+    const double chroma = one.chroma;
+    const double entryChroma = other.chroma;
     const double meanL = (colour.l + entry.l) / 2.0 - 50.0;
     const double lightnessWeight = 1.0 + 0.015 * meanL * meanL / std::sqrt(20.0 + meanL * meanL);
     const double meanChroma = (chroma + entryChroma) / 2.0;
@@ -107,8 +104,6 @@ public:
         : m_palette(palette)
     {
         assert(palette.size() > 0 && palette.size() <= StickerColourCount);
-        for (const PaletteLab::Entry &entry : palette.entries())
-            m_chromas.push_back(chromaOf(entry.lab));
         m_darkestFirst.resize(std::size_t(palette.size()));
         std::iota(m_darkestFirst.begin(), m_darkestFirst.end(), 0);
         std::stable_sort(m_darkestFirst.begin(), m_darkestFirst.end(), [&palette](int one, int other) {
@@ -167,12 +162,11 @@ private:
     // Of equally near colours the earlier in the palette.
     int nearest(LinearRgb aim) const
     {
-        const Lab lab = labOf(aim);
-        const double chroma = chromaOf(lab);
+        const ChromaLab lab = chromaLab(labOf(aim));
         int best = 0;
-        double bestDistance = pickDistance(lab, chroma, m_palette.entry(0).lab, m_chromas.front());
+        double bestDistance = pickDistance(lab, m_palette.prepared(0));
         for (int index = 1; index < m_palette.size(); ++index) {
-            const double distance = pickDistance(lab, chroma, m_palette.entry(index).lab, m_chromas[std::size_t(index)]);
+            const double distance = pickDistance(lab, m_palette.prepared(index));
             if (distance < bestDistance) {
                 best = index;
                 bestDistance = distance;
@@ -182,7 +176,6 @@ private:
     }
 
     const PaletteLab &m_palette;
-    std::vector<double> m_chromas;   // of the palette's colours in CIELAB
     std::vector<int> m_darkestFirst; // palette indices by L*, ties in palette order
 };
 

@@ -27,6 +27,8 @@ public:
     int size() const { return int(m_entries.size()); }
     const Entry &entry(int index) const { return m_entries[std::size_t(index)]; }
     const std::vector<Entry> &entries() const { return m_entries; }
+    // The entry's CIELAB with its chroma.
+    const ChromaLab &prepared(int index) const { return m_prepared[std::size_t(index)]; }
 
     // The CIEDE2000 difference between colour and the entry at index.
     double distance(const Lab &colour, int index) const;
