@@ -11,6 +11,7 @@
 // its ticks: how long the window would not answer.
 
 #include "pattern/framing.h"
+#include "support/processmemory.h"
 #include "studio/studiodocument.h"
 #include "studio/studioeditcommand.h"
 #include "studio/studiowindow.h"
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -87,14 +87,7 @@ void applySettings(StudioWindow &window, const pattern::PatternRecipe &recipe)
 
 long peakResidentKilobytes()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
+    return tessaly::bench::statusKilobytes("VmHWM").value_or(0);
 }
 
 void openAndWait(StudioWindow &window, const QString &photo)
