@@ -27,6 +27,7 @@
 // 20, as PNG pictures into DIR instead of measuring anything.
 
 #include "cube/shippedfaceturntable.h"
+#include "guide/wallpreview.h"
 #include "pattern/errordiffusion.h"
 #include "pattern/framing.h"
 #include "pattern/likeness.h"
@@ -37,7 +38,6 @@
 #include "support/curveplot.h"
 #include "support/curvereport.h"
 #include "support/patterncases.h"
-#include "support/patternpreview.h"
 #include "support/patternreport.h"
 #include "support/peakresidentmeter.h"
 #include "support/photoset.h"
@@ -64,6 +64,8 @@ using pattern::Method;
 using pattern::PatternRecipe;
 
 constexpr const char *PreviewPhotos[] = {"astronaut", "rocket", "logo"};
+// Pixels a sticker in the previews: the wall as built, as tessaly-guide --preview draws it.
+constexpr int PreviewScale = 6;
 // The optimised method weighing the likeness alone, as the likeness and
 // speed targets judge it.
 constexpr NamedMethod LikenessAlone = PatternMethods[0];
@@ -276,7 +278,7 @@ bool writePatternPreview(const BenchPhoto &photo, const NamedMethod &method, con
         std::fprintf(stderr, "%s: no pattern: %s\n", path.c_str(), made.error.c_str());
         return false;
     }
-    return writePng(drawPatternPreview(made.pattern->stickers, recipe.palette), path);
+    return writePng(renderWallPreview(made.pattern->stickers, recipe.palette, PreviewScale), path);
 }
 
 // Writes each method's pattern and the window's mosaic of one picture;
@@ -288,8 +290,8 @@ bool writePreviewsOf(const BenchPhoto &photo, const std::string &folder)
     for (const NamedMethod &method : PatternMethods)
         written = writePatternPreview(photo, method, stem + method.name + ".png") && written;
     const PatternRecipe recipe = recipeFor(photo, CheckCubes);
-    return writePng(drawPatternPreview(windowMosaicFor(photo, recipe), recipe.palette), stem + WindowMethod + ".png")
-           && written;
+    const QImage window = renderWallPreview(windowMosaicFor(photo, recipe), recipe.palette, PreviewScale);
+    return writePng(window, stem + WindowMethod + ".png") && written;
 }
 
 // The logo as drawn, then the previews; returns the process's exit code.
