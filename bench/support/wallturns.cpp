@@ -1,24 +1,19 @@
 #include "support/wallturns.h"
 
 #include "cube/faceturntable.h"
-
-#include <array>
+#include "pattern/cubeface.h"
 
 namespace tessaly::bench {
 
 std::optional<WallTurns> countWallTurns(const pattern::StickerGrid &stickers, const cube::FaceTurnTable &table)
 {
     WallTurns turns;
-    for (int cubeTop = 0; cubeTop + 3 <= stickers.height(); cubeTop += 3) {
-        for (int cubeLeft = 0; cubeLeft + 3 <= stickers.width(); cubeLeft += 3) {
-            std::array<cube::Colour, 9> face{};
-            for (int place = 0; place < 9; ++place) {
-                const auto colour = pattern::colourOf(stickers.at(cubeLeft + place % 3, cubeTop + place / 3));
-                if (!colour)
-                    return std::nullopt;
-                face[std::size_t(place)] = *colour;
-            }
-            turns.total += table.turns(face);
+    for (int row = 0; row < stickers.height() / 3; ++row) {
+        for (int column = 0; column < stickers.width() / 3; ++column) {
+            const auto face = pattern::cubeFaceColours(stickers, column, row);
+            if (!face)
+                return std::nullopt;
+            turns.total += table.turns(*face);
             ++turns.cubes;
         }
     }

@@ -27,7 +27,4 @@ struct PatternFigures
 // shippedfaceturntable.h): call it once off the window's thread first.
 PatternFigures patternFigures(const pattern::StickerGrid &stickers);
 
-// The nine colours of a cube's face, reading order, when all are colours.
-std::optional<std::array<cube::Colour, 9>> cubeFaceColours(const pattern::StickerGrid &stickers, int column, int row);
-
 } // namespace tessaly::studio
