@@ -1,14 +1,14 @@
 #pragma once
 
 #include "pattern/photopattern.h"
+#include "studio/newestjobrunner.h"
 
 #include <QObject>
 #include <QString>
-#include <QThread>
 
-#include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tessaly::studio {
 
@@ -34,7 +34,6 @@ class PatternWorker : public QObject
 
 public:
     explicit PatternWorker(PatternMaker maker, QObject *parent = nullptr);
-    ~PatternWorker() override; // cancels the work and waits for the thread
 
     // Asks for the pattern of the picture with the recipe; returns the
     // request's number, higher than any before.
@@ -52,16 +51,16 @@ signals:
     void progressed(long long done, long long total);
 
 private:
-    void make(unsigned long long request, const std::shared_ptr<const pattern::SrgbPicture> &picture,
-              const pattern::PatternRecipe &recipe);
-    void deliver(FinishedPattern pattern);
+    // On the worker's thread: the pattern, or nothing when a newer request
+    // stopped it.
+    std::optional<pattern::PhotoPatternResult> make(const pattern::SrgbPicture &picture,
+                                                    const pattern::PatternRecipe &recipe,
+                                                    const NewestJobRunner::StillWanted &stillWanted);
 
     PatternMaker m_maker;
-    QThread m_thread;
-    QObject *m_runner = nullptr; // lives on m_thread; deleted when it finishes
-    std::atomic<unsigned long long> m_current{0}; // the request the thread should be making
-    unsigned long long m_latest = 0;    // owner's thread only
-    unsigned long long m_delivered = 0; // owner's thread only
+    unsigned long long m_latest = 0;    // the newest request
+    unsigned long long m_delivered = 0; // the newest request delivered or cancelled
+    NewestJobRunner m_jobs{QStringLiteral("pattern worker")}; // last: stops its job before the rest goes
 };
 
 } // namespace tessaly::studio
