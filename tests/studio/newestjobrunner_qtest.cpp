@@ -3,6 +3,7 @@
 #include <QSemaphore>
 #include <QTest>
 
+#include <atomic>
 #include <vector>
 
 using namespace tessaly::studio;
@@ -59,6 +60,30 @@ private slots:
         runner.run<int>([] { return 2; }, [&](int) { later = true; });
         QTRY_VERIFY(later);
         QVERIFY(!delivered);
+    }
+
+    // A long job sees through stillWanted that a newer one was asked for,
+    // and stops; the numbers the runner gives rise.
+    void aLongJobLearnsItIsOvertaken()
+    {
+        NewestJobRunner runner(QStringLiteral("test runner"));
+        QSemaphore started;
+        std::atomic<bool> stopped = false;
+        const unsigned long long first = runner.run<int>(
+            [&](const NewestJobRunner::StillWanted &stillWanted) {
+                started.release();
+                while (stillWanted())
+                    QThread::msleep(1);
+                stopped = true;
+                return 1;
+            },
+            [](int) {});
+        QVERIFY(started.tryAcquire(1, 10'000));
+        int delivered = 0;
+        const unsigned long long second = runner.run<int>([] { return 2; }, [&](int result) { delivered = result; });
+        QVERIFY(second > first);
+        QTRY_COMPARE(delivered, 2);
+        QVERIFY(stopped);
     }
 };
 
