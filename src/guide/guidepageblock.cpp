@@ -1,6 +1,7 @@
 #include "guide/guidepageblock.h"
 
 #include "guide/guidepagecontext.h"
+#include "guide/guidepagefigures.h"
 #include "guide/guidepagecubecard.h"
 #include "guide/guidepageframe.h"
 
@@ -20,11 +21,6 @@ QString blockName(const GuidePageContext &context, int block)
     return QStringLiteral("区块 Block %1 / %2").arg(block + 1).arg(context.plan.blockCount());
 }
 
-QString span(int first, int last)
-{
-    return first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last);
-}
-
 void drawBlockTitle(QPainter &painter, const GuidePageContext &context, int block, const QRect &cubes)
 {
     const QRectF area = context.layout.blockTitle;
@@ -35,12 +31,12 @@ void drawBlockTitle(QPainter &painter, const GuidePageContext &context, int bloc
 
     painter.setFont(context.fonts.text(PageLayout::TextFontSize + 1));
     QString where = QStringLiteral("列 Columns %1 · 行 Rows %2")
-                        .arg(span(cubes.left(), cubes.right()), span(cubes.top(), cubes.bottom()));
+                        .arg(spanText(cubes.left(), cubes.right()), spanText(cubes.top(), cubes.bottom()));
     if (context.plan.wall.panelled)
         where += QStringLiteral(" · 面板 Panel %1").arg(context.plan.wall.blocks[std::size_t(block)].panel + 1);
     if (context.solved)
         where += QStringLiteral(" · 用时 Time %1")
-                     .arg(QString::fromStdString(formatBuildTime(context.seconds(context.blockWork[std::size_t(block)]))));
+                     .arg(timeText(context.seconds(context.blockWork[std::size_t(block)])));
     painter.drawText(QRectF(area.left(), area.top() + 24, area.width(), 16), Qt::AlignLeft | Qt::AlignVCenter, where);
 
     painter.setFont(context.fonts.text(PageLayout::SmallFontSize));

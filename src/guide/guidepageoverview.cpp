@@ -1,12 +1,12 @@
 #include "guide/guidepageoverview.h"
 
 #include "guide/guidepagecontext.h"
+#include "guide/guidepagefigures.h"
 #include "guide/guidepageframe.h"
 #include "guide/guidepagehowto.h"
 #include "guide/guidepagemosaic.h"
 #include "guide/guidepagephoto.h"
 
-#include <QLocale>
 #include <QPainter>
 
 namespace tessaly {
@@ -15,75 +15,27 @@ namespace {
 
 constexpr qreal TitleHeight = 30;
 constexpr qreal EdgeNumbersRoom = 20; // left of and above the mosaic
-constexpr qreal LineHeight = 15;
+constexpr qreal LineHeight = FigureColumn::LineHeight;
 constexpr qreal FiguresHeight = 215;  // the tallest column of figures
 constexpr qreal KeyHeight = 160; // the heading, two rows of marks and six lines of how-to text
 constexpr qreal ColumnGap = 14;
-
-QString count(std::int64_t value)
-{
-    return QLocale(QLocale::English).toString(qlonglong(value));
-}
-
-// Rows of "label   value" down the page.
-class FigureColumn
-{
-public:
-    FigureColumn(QPainter &painter, const GuidePageContext &context, QPointF topLeft, qreal width)
-        : m_painter(painter), m_context(context), m_at(topLeft), m_width(width)
-    {
-    }
-
-    void heading(const QString &text)
-    {
-        m_painter.setFont(m_context.fonts.text(PageLayout::TextFontSize + 2, true));
-        m_painter.setPen(Qt::black);
-        m_painter.drawText(QRectF(m_at, QSizeF(m_width, LineHeight + 2)), Qt::AlignLeft | Qt::AlignVCenter, text);
-        m_at.ry() += LineHeight + 4;
-    }
-
-    void row(const QString &label, const QString &value, const QColor *swatch = nullptr)
-    {
-        qreal labelLeft = m_at.x();
-        if (swatch) {
-            drawSwatch(m_painter, QRectF(labelLeft, m_at.y() + 3, 9, 9), *swatch);
-            labelLeft += 14;
-        }
-        m_painter.setFont(m_context.fonts.text(PageLayout::SmallFontSize + 1));
-        m_painter.setPen(RuleColour);
-        m_painter.drawText(QRectF(labelLeft, m_at.y(), m_width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter, label);
-        m_painter.setFont(m_context.fonts.letters(PageLayout::TextFontSize));
-        m_painter.setPen(Qt::black);
-        m_painter.drawText(QRectF(m_at.x(), m_at.y(), m_width, LineHeight), Qt::AlignRight | Qt::AlignVCenter, value);
-        m_at.ry() += LineHeight;
-    }
-
-    void gap() { m_at.ry() += LineHeight / 2; }
-    qreal bottom() const { return m_at.y(); }
-
-private:
-    QPainter &m_painter;
-    const GuidePageContext &m_context;
-    QPointF m_at;
-    qreal m_width;
-};
 
 void drawCellsAndCubes(FigureColumn &column, const GuidePageContext &context)
 {
     const GuideFigures &figures = context.guide.figures;
     column.heading(QStringLiteral("格 Cells"));
-    column.row(QStringLiteral("宽 Columns"), count(figures.cellColumns));
-    column.row(QStringLiteral("高 Rows"), count(figures.cellRows));
-    column.row(QStringLiteral("合计 Total"), count(std::int64_t(figures.cellColumns) * figures.cellRows));
-    column.row(QStringLiteral("黑格 Black cells"), count(figures.blackCells));
+    column.row(QStringLiteral("宽 Columns"), countText(figures.cellColumns));
+    column.row(QStringLiteral("高 Rows"), countText(figures.cellRows));
+    column.row(QStringLiteral("合计 Total"), countText(std::int64_t(figures.cellColumns) * figures.cellRows));
+    column.row(QStringLiteral("黑格 Black cells"), countText(figures.blackCells));
     column.gap();
     column.heading(QStringLiteral("魔方 Cubes"));
-    column.row(QStringLiteral("宽 Columns"), count(figures.cubeColumns));
-    column.row(QStringLiteral("高 Rows"), count(figures.cubeRows));
-    column.row(QStringLiteral("合计 Total"), count(figures.fullCubes + figures.partialCubes));
-    column.row(QStringLiteral("完整 Full"), count(figures.fullCubes));
-    column.row(QStringLiteral("不完整 Partial"), count(figures.partialCubes));
-    column.row(QStringLiteral("含黑格 With black cells"), count(figures.cubesWithBlack));
+    column.row(QStringLiteral("宽 Columns"), countText(figures.cubeColumns));
+    column.row(QStringLiteral("高 Rows"), countText(figures.cubeRows));
+    column.row(QStringLiteral("合计 Total"), countText(figures.fullCubes + figures.partialCubes));
+    column.row(QStringLiteral("完整 Full"), countText(figures.fullCubes));
+    column.row(QStringLiteral("不完整 Partial"), countText(figures.partialCubes));
+    column.row(QStringLiteral("含黑格 With black cells"), countText(figures.cubesWithBlack));
 }
 
 void drawStickers(FigureColumn &column, const GuidePageContext &context)
@@ -93,10 +45,10 @@ void drawStickers(FigureColumn &column, const GuidePageContext &context)
     for (int index = 0; index < cube::ColourCount; ++index) {
         const auto colour = cube::Colour(index);
         const QColor fill = context.fills.of(colour);
-        column.row(cubeColourName(colour), count(figures.stickers[std::size_t(index)]), &fill);
+        column.row(cubeColourName(colour), countText(figures.stickers[std::size_t(index)]), &fill);
     }
     const QColor black = context.fills.of(FaceMark::Black);
-    column.row(QStringLiteral("黑 Black: 任意 any"), count(figures.blackCells), &black);
+    column.row(QStringLiteral("黑 Black: 任意 any"), countText(figures.blackCells), &black);
 }
 
 // The time the whole wall and its blocks take at the builders' pace, once
@@ -109,13 +61,12 @@ void drawBuildTime(FigureColumn &column, const GuidePageContext &context)
     for (const CubeWork &block : context.blockWork)
         longest = std::max(longest, context.seconds(block));
     const double total = context.seconds(context.wallWork);
-    const auto time = [](double seconds) { return QString::fromStdString(formatBuildTime(seconds)); };
     const BuildPace &pace = context.settings.pace;
     column.gap();
     column.heading(QStringLiteral("用时 Build time"));
-    column.row(QStringLiteral("合计 Total"), time(total));
-    column.row(QStringLiteral("区块平均 Block average"), time(total / double(context.blockWork.size())));
-    column.row(QStringLiteral("最长区块 Longest block"), time(longest));
+    column.row(QStringLiteral("合计 Total"), timeText(total));
+    column.row(QStringLiteral("区块平均 Block average"), timeText(total / double(context.blockWork.size())));
+    column.row(QStringLiteral("最长区块 Longest block"), timeText(longest));
     column.row(QStringLiteral("速度 Pace (turn / cube)"),
                QStringLiteral("%1 s / %2 s").arg(pace.secondsPerTurn).arg(pace.secondsPerCube));
 }
@@ -127,10 +78,10 @@ void drawTurnsAndPages(FigureColumn &column, const GuidePageContext &context)
         const std::int64_t cubes = figures.fullCubes + figures.partialCubes;
         const double average = cubes > 0 ? double(figures.totalTurns) / double(cubes) : 0.0;
         column.heading(QStringLiteral("转动 Turns"));
-        column.row(QStringLiteral("合计 Total"), count(figures.totalTurns));
+        column.row(QStringLiteral("合计 Total"), countText(figures.totalTurns));
         column.row(QStringLiteral("平均每个魔方 Average per cube"), QString::number(average, 'f', 1));
-        column.row(QStringLiteral("无需转动的魔方 Cubes with none"), count(figures.cubesWithoutTurns));
-        column.row(QStringLiteral("需转动的配方 Recipes with turns"), count(std::int64_t(context.recipes.size())));
+        column.row(QStringLiteral("无需转动的魔方 Cubes with none"), countText(figures.cubesWithoutTurns));
+        column.row(QStringLiteral("需转动的配方 Recipes with turns"), countText(std::int64_t(context.recipes.size())));
         column.gap();
     }
     const GuidePagePlan &plan = context.plan;
@@ -138,8 +89,8 @@ void drawTurnsAndPages(FigureColumn &column, const GuidePageContext &context)
     column.row(QStringLiteral("宽 × 高 Columns × rows"), QStringLiteral("%1 × %2").arg(plan.blocksAcross).arg(plan.blocksDown));
     column.row(QStringLiteral("每块魔方 Cubes per block"), QStringLiteral("%1 × %2").arg(plan.blockColumns).arg(plan.blockRows));
     if (plan.wall.panelled)
-        column.row(QStringLiteral("面板 Panels"), count(plan.panelCount()));
-    column.row(QStringLiteral("页 Pages"), count(context.pageCount()));
+        column.row(QStringLiteral("面板 Panels"), countText(plan.panelCount()));
+    column.row(QStringLiteral("页 Pages"), countText(context.pageCount()));
 }
 
 // The marks of the block pages and how to use them.

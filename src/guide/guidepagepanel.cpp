@@ -1,11 +1,11 @@
 #include "guide/guidepagepanel.h"
 
 #include "guide/guidepagecontext.h"
+#include "guide/guidepagefigures.h"
 #include "guide/guidepageframe.h"
 #include "guide/guidepagemosaic.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -18,24 +18,8 @@ namespace {
 
 constexpr qreal TitleBandHeight = 74;
 constexpr qreal MapShare = 0.5; // of the body's height, for the map of the wall
-constexpr qreal LineHeight = 15;
 constexpr qreal ColumnGap = 14;
 constexpr qreal MinNumberedBlock = 14; // blocks smaller than this on the map show no number
-
-QString count(std::int64_t value)
-{
-    return QLocale(QLocale::English).toString(qlonglong(value));
-}
-
-QString span(int first, int last)
-{
-    return first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last);
-}
-
-QString timeText(double seconds)
-{
-    return QString::fromStdString(formatBuildTime(seconds));
-}
 
 QString panelName(const GuidePageContext &context, int panel)
 {
@@ -55,13 +39,13 @@ void drawTitle(QPainter &painter, const GuidePageContext &context, int panel)
     const int firstBlock = planned.firstBlock;
     const int lastBlock = firstBlock + planned.blockCount - 1;
     const QString where = QStringLiteral("列 Columns %1 · 行 Rows %2 · %3 × %4 = %5 个魔方 cubes")
-                              .arg(span(cubes.column, cubes.lastColumn()), span(cubes.row, cubes.lastRow()))
+                              .arg(spanText(cubes.column, cubes.lastColumn()), spanText(cubes.row, cubes.lastRow()))
                               .arg(cubes.columns)
                               .arg(cubes.rows)
-                              .arg(count(cubes.count()));
+                              .arg(countText(cubes.count()));
     const QString pages = QStringLiteral("区块 Blocks %1 · 第 %2 页 pages %2")
-                              .arg(span(firstBlock + 1, lastBlock + 1),
-                                   span(context.plan.pageOfBlock(firstBlock) + 1,
+                              .arg(spanText(firstBlock + 1, lastBlock + 1),
+                                   spanText(context.plan.pageOfBlock(firstBlock) + 1,
                                         context.plan.pageOfBlock(lastBlock) + 1));
     painter.setFont(context.fonts.text(PageLayout::TextFontSize + 1));
     painter.drawText(QRectF(body.left(), body.top() + 24, body.width(), 16), Qt::AlignLeft | Qt::AlignVCenter, where);
@@ -133,32 +117,18 @@ struct FigureRow
 void drawFigures(QPainter &painter, const GuidePageContext &context, QPointF at, qreal width, const QString &heading,
                  const std::vector<FigureRow> &rows)
 {
-    painter.setFont(context.fonts.text(PageLayout::TextFontSize + 2, true));
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(at, QSizeF(width, LineHeight + 2)), Qt::AlignLeft | Qt::AlignVCenter, heading);
-    at.ry() += LineHeight + 4;
-    for (const FigureRow &row : rows) {
-        qreal labelLeft = at.x();
-        if (row.swatch) {
-            drawSwatch(painter, QRectF(labelLeft, at.y() + 3, 9, 9), *row.swatch);
-            labelLeft += 14;
-        }
-        painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1));
-        painter.setPen(RuleColour);
-        painter.drawText(QRectF(labelLeft, at.y(), width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter, row.label);
-        painter.setFont(context.fonts.letters(PageLayout::TextFontSize));
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(at.x(), at.y(), width, LineHeight), Qt::AlignRight | Qt::AlignVCenter, row.value);
-        at.ry() += LineHeight;
-    }
+    FigureColumn column(painter, context, at, width);
+    column.heading(heading);
+    for (const FigureRow &row : rows)
+        column.row(row.label, row.value, row.swatch ? &*row.swatch : nullptr);
 }
 
 std::vector<FigureRow> cubeRows(const CubeWork &work, const PlanPanel &panel, bool solved)
 {
-    std::vector<FigureRow> rows{{QStringLiteral("合计 Total"), count(work.cubes), {}},
-                                {QStringLiteral("区块 Blocks"), count(panel.blockCount), {}}};
+    std::vector<FigureRow> rows{{QStringLiteral("合计 Total"), countText(work.cubes), {}},
+                                {QStringLiteral("区块 Blocks"), countText(panel.blockCount), {}}};
     if (solved) {
-        rows.push_back({QStringLiteral("转动 Turns"), count(work.turns), {}});
+        rows.push_back({QStringLiteral("转动 Turns"), countText(work.turns), {}});
         const double average = work.cubes > 0 ? double(work.turns) / double(work.cubes) : 0.0;
         rows.push_back({QStringLiteral("平均每个魔方 Turns per cube"), QString::number(average, 'f', 1), {}});
     }
@@ -170,9 +140,9 @@ std::vector<FigureRow> stickerRows(const CubeWork &work, const StickerFills &fil
     std::vector<FigureRow> rows;
     for (int index = 0; index < cube::ColourCount; ++index) {
         const auto colour = cube::Colour(index);
-        rows.push_back({cubeColourName(colour), count(work.stickers[std::size_t(index)]), fills.of(colour)});
+        rows.push_back({cubeColourName(colour), countText(work.stickers[std::size_t(index)]), fills.of(colour)});
     }
-    rows.push_back({QStringLiteral("黑 Black: 任意 any"), count(work.blackCells), fills.of(FaceMark::Black)});
+    rows.push_back({QStringLiteral("黑 Black: 任意 any"), countText(work.blackCells), fills.of(FaceMark::Black)});
     return rows;
 }
 

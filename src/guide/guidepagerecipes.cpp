@@ -2,12 +2,12 @@
 
 #include "guide/buildrecipes.h"
 #include "guide/guidepagecontext.h"
+#include "guide/guidepagefigures.h"
 #include "guide/guidepageframe.h"
 #include "guide/guidepagetext.h"
 #include "guide/recipeplaces.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -59,11 +59,6 @@ EntryColumns columnsIn(const QRectF &body)
     return columns;
 }
 
-QString count(std::int64_t value)
-{
-    return QLocale(QLocale::English).toString(qlonglong(value));
-}
-
 QStringList movesLines(const Recipe &recipe, const GuidePageFonts &fonts)
 {
     const QString moves = recipe.twists ? QString::fromStdString(recipe.twists->moves) : QString();
@@ -97,7 +92,7 @@ void drawBand(QPainter &painter, const GuidePageContext &context, int recipePage
                        "go, then mount them by their block pages. Only recipes with turns are listed; %1 more cubes "
                        "need none. Where: “B3: 1–3, 7” is 区块 block 3, 卡片 cards 1 to 3 and 7, numbered on the "
                        "block's page in reading order.")
-            .arg(count(context.guide.figures.cubesWithoutTurns));
+            .arg(countText(context.guide.figures.cubesWithoutTurns));
     painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1));
     painter.setPen(RuleColour);
     painter.drawText(QRectF(body.left(), body.top() + 25, body.width(), BandHeight - 25 - HeadsHeight - 4),
@@ -186,7 +181,7 @@ void drawEntry(QPainter &painter, const GuidePageContext &context, const EntryCo
                          Qt::AlignLeft | Qt::AlignVCenter, moves[line]);
 
     // As large as the column allows: a recipe of a huge wall may have many cubes.
-    const QString cubes = QStringLiteral("× %1").arg(count(qlonglong(recipe.cubes.size())));
+    const QString cubes = QStringLiteral("× %1").arg(countText(qlonglong(recipe.cubes.size())));
     int size = PageLayout::TextFontSize + 3;
     while (size > PageLayout::SmallFontSize
            && QFontMetricsF(context.fonts.letters(size)).horizontalAdvance(cubes) > CountWidth)
