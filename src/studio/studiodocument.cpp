@@ -38,12 +38,15 @@ PatternProject StudioDocument::project() const
 
 void StudioDocument::setState(const ProjectState &state)
 {
-    const bool settings = state.recipe != m_state.recipe || state.cubeBudget != m_state.cubeBudget;
+    const bool recipe = state.recipe != m_state.recipe;
+    const bool settings = recipe || state.cubeBudget != m_state.cubeBudget;
     const bool touchUps = state.touchUps != m_state.touchUps;
     const bool layout = state.layout != m_state.layout;
     m_state = state;
     if (settings)
         emit settingsChanged();
+    if (recipe)
+        emit recipeChanged();
     if (touchUps)
         emit touchUpsChanged();
     if (layout)

@@ -44,6 +44,8 @@ public:
 signals:
     // The recipe or the budget changed (touch-ups may have changed too).
     void settingsChanged();
+    // The recipe changed, and with it the pattern (after settingsChanged).
+    void recipeChanged();
     // The touch-ups changed.
     void touchUpsChanged();
     // The guide's layout changed.

@@ -111,10 +111,8 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     createDocks();
     createActions();
 
-    connect(m_document, &StudioDocument::settingsChanged, this, [this] {
-        showSettings();
-        requestPattern();
-    });
+    connect(m_document, &StudioDocument::settingsChanged, this, &StudioWindow::showSettings);
+    connect(m_document, &StudioDocument::recipeChanged, this, &StudioWindow::requestPattern);
     connect(m_document, &StudioDocument::touchUpsChanged, this, &StudioWindow::showPattern);
     connect(m_document, &StudioDocument::layoutChanged, this, &StudioWindow::showLayout);
     connect(m_document, &StudioDocument::documentReset, this, [this] {

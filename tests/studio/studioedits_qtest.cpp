@@ -162,17 +162,26 @@ private slots:
         StudioDocument document;
         startDocument(document);
         int settingsSignals = 0;
+        int recipeSignals = 0;
         int touchUpSignals = 0;
         connect(&document, &StudioDocument::settingsChanged, this, [&] { ++settingsSignals; });
+        connect(&document, &StudioDocument::recipeChanged, this, [&] { ++recipeSignals; });
         connect(&document, &StudioDocument::touchUpsChanged, this, [&] { ++touchUpSignals; });
         pattern::PatternRecipe recipe = document.state().recipe;
         recipe.method = pattern::Method::Nearest;
         pushSettings(document, recipe);
         QCOMPARE(settingsSignals, 1);
+        QCOMPARE(recipeSignals, 1);
         QCOMPARE(touchUpSignals, 0);
+        // A cube budget that gives the same wall changes no pattern.
+        document.undoStack().push(new StudioEditCommand(document, QStringLiteral("budget"),
+                                                        withSettings(document.state(), recipe, 12), NoMerge));
+        QCOMPARE(settingsSignals, 2);
+        QCOMPARE(recipeSignals, 1);
         recipe.wall = {8, 6};
         pushSettings(document, recipe); // clears the touch-ups too
-        QCOMPARE(settingsSignals, 2);
+        QCOMPARE(settingsSignals, 3);
+        QCOMPARE(recipeSignals, 2);
         QCOMPARE(touchUpSignals, 1);
         QVERIFY(document.isModified());
         document.markSaved(QStringLiteral("/w.tessaly"));
