@@ -1,29 +1,24 @@
 #include "guide/buildplanoptions.h"
 
 #include "guide/guidelayout.h"
+#include "guide/photooptionvalues.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
 
+#include <climits>
 #include <optional>
 
 namespace tessaly {
 
 namespace {
 
-// "20x10" (also "20X10" or "20×10"): two whole numbers of at least 1.
+// "20x10": two whole numbers of at least 1.
 std::optional<CubeExtent> extentFrom(const QString &text)
 {
-    static const QRegularExpression Pattern(QStringLiteral("^\\s*(\\d+)\\s*[xX×]\\s*(\\d+)\\s*$"));
-    const QRegularExpressionMatch match = Pattern.match(text);
-    if (!match.hasMatch())
+    const auto sides = columnsByRowsFromText(text);
+    if (!sides || sides->columns < 1 || sides->rows < 1 || sides->columns > INT_MAX || sides->rows > INT_MAX)
         return std::nullopt;
-    bool columnsRead = false;
-    bool rowsRead = false;
-    const CubeExtent extent{match.captured(1).toInt(&columnsRead), match.captured(2).toInt(&rowsRead)};
-    if (!columnsRead || !rowsRead || extent.columns < 1 || extent.rows < 1)
-        return std::nullopt;
-    return extent;
+    return CubeExtent{int(sides->columns), int(sides->rows)};
 }
 
 // A number of seconds from 0 to BuildPace::MaxSeconds.

@@ -1,5 +1,6 @@
 #include "guide/photooptionvalues.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <array>
@@ -46,20 +47,32 @@ constexpr std::array<NamedMethod, 6> Methods = {{
 
 } // namespace
 
+std::optional<ColumnsByRows> columnsByRowsFromText(const QString &text)
+{
+    static const QRegularExpression Pattern(QStringLiteral("^\\s*(\\d+)\\s*[xX\u00D7]\\s*(\\d+)\\s*$"));
+    const QRegularExpressionMatch match = Pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool columnsRead = false;
+    bool rowsRead = false;
+    const ColumnsByRows sides{match.captured(1).toLongLong(&columnsRead), match.captured(2).toLongLong(&rowsRead)};
+    if (!columnsRead || !rowsRead) // too long, or digits of another script
+        return std::nullopt;
+    return sides;
+}
+
 OptionValue<pattern::WallSize> wallSizeFromText(const QString &text)
 {
-    const QStringList sides = text.split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
-    const auto columns = sides.size() == 2 ? wholeNumber(sides[0]) : std::nullopt;
-    const auto rows = sides.size() == 2 ? wholeNumber(sides[1]) : std::nullopt;
-    if (!columns || !rows || *columns < 1 || *rows < 1)
+    const auto sides = columnsByRowsFromText(text);
+    if (!sides || sides->columns < 1 || sides->rows < 1)
         return refused<pattern::WallSize>(
             QStringLiteral("Invalid wall \"%1\": give columns x rows of cubes, each at least 1, such as 40x30.")
                 .arg(text));
     // Each side alone at most the limit: their product cannot overflow.
-    if (*columns > MaxWallCubes || *rows > MaxWallCubes || *columns * *rows > MaxWallCubes)
+    if (sides->columns > MaxWallCubes || sides->rows > MaxWallCubes || sides->columns * sides->rows > MaxWallCubes)
         return refused<pattern::WallSize>(
             QStringLiteral("Invalid wall \"%1\": a wall has at most %2 cubes.").arg(text).arg(MaxWallCubes));
-    return {pattern::WallSize{int(*columns), int(*rows)}, {}};
+    return {pattern::WallSize{int(sides->columns), int(sides->rows)}, {}};
 }
 
 OptionValue<long long> cubeCountFromText(const QString &text)

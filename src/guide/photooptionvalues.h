@@ -23,6 +23,16 @@ struct OptionValue
     QString error;
 };
 
+// Columns and rows as the command line writes them: "40x30", also "40X30"
+// or "40×30", spaces allowed around the numbers. Empty unless both are
+// whole numbers that fit a long long.
+struct ColumnsByRows
+{
+    long long columns = 0;
+    long long rows = 0;
+};
+std::optional<ColumnsByRows> columnsByRowsFromText(const QString &text);
+
 // "40x30": columns and rows of cubes, each at least 1, at most MaxWallCubes in all.
 OptionValue<pattern::WallSize> wallSizeFromText(const QString &text);
 // A whole number of cubes from 1 to MaxWallCubes.
