@@ -3,7 +3,7 @@
 #include "guide/buildguide.h"
 #include "guide/guidelayout.h"
 #include "guide/buildrecipes.h"
-#include "guide/guidepageplan.h"
+#include "guide/guidework.h"
 #include "guide/pagelayout.h"
 
 #include <QPageSize>
@@ -36,13 +36,6 @@ QString span(int first, int last)
     return first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
 }
 
-bool solved(const BuildGuide &guide)
-{
-    return !guide.cubes.empty() && std::ranges::all_of(guide.cubes, [](const GuideCube &cube) {
-        return cube.twists.has_value();
-    });
-}
-
 QString recipeLines(const GuideFigures &figures, const std::vector<Recipe> &recipes, bool solved)
 {
     if (!solved)
@@ -60,11 +53,12 @@ QString recipeLines(const GuideFigures &figures, const std::vector<Recipe> &reci
                  .arg(count(std::int64_t(recipes.size())), count(withTurns), cubes(cubesWithTurns));
 }
 
-QString timeLines(const GuidePagePlan &plan, const std::vector<double> &blockSeconds, const BuildPace &pace)
+QString timeLines(const GuideWork &work, const BuildPace &pace)
 {
-    double total = 0;
-    for (const double seconds : blockSeconds)
-        total += seconds;
+    std::vector<double> blockSeconds;
+    for (const CubeWork &block : work.blockWork)
+        blockSeconds.push_back(buildSeconds(block, pace));
+    const double total = buildSeconds(work.wallWork, pace);
     const auto [shortest, longest] = std::ranges::minmax(blockSeconds);
     QString lines = QStringLiteral("Build time:  %1 at %2 s a turn and %3 s a cube\n")
                         .arg(time(total))
@@ -75,17 +69,15 @@ QString timeLines(const GuidePagePlan &plan, const std::vector<double> &blockSec
     else
         lines += QStringLiteral("Per block:   %1 to %2, %3 on average\n")
                      .arg(time(shortest), time(longest), time(total / double(blockSeconds.size())));
-    for (int panel = 0; plan.wall.panelled && panel < plan.panelCount(); ++panel) {
-        const PlanPanel &planned = plan.wall.panels[std::size_t(panel)];
-        double seconds = 0;
-        for (int block = planned.firstBlock; block < planned.firstBlock + planned.blockCount; ++block)
-            seconds += blockSeconds[std::size_t(block)];
+    const WallPlan &wall = work.plan.wall;
+    for (int panel = 0; wall.panelled && panel < work.plan.panelCount(); ++panel) {
+        const PlanPanel &planned = wall.panels[std::size_t(panel)];
         lines += QStringLiteral("Panel %1:").arg(panel + 1).leftJustified(13)
                  + QStringLiteral("columns %1, rows %2, blocks %3: %4, %5\n")
                        .arg(span(planned.cubes.column, planned.cubes.lastColumn()),
-                          span(planned.cubes.row, planned.cubes.lastRow()),
+                            span(planned.cubes.row, planned.cubes.lastRow()),
                             span(planned.firstBlock + 1, planned.firstBlock + planned.blockCount),
-                            cubes(planned.cubes.count()), time(seconds));
+                            cubes(planned.cubes.count()), time(buildSeconds(work.panelWork[std::size_t(panel)], pace)));
     }
     return lines;
 }
@@ -94,14 +86,12 @@ QString timeLines(const GuidePagePlan &plan, const std::vector<double> &blockSec
 
 QString buildPlanSummary(const BuildGuide &guide, const QPageSize &pageSize, const BuildPlanSettings &settings)
 {
-    const GuideFigures &figures = guide.figures;
-    if (figures.cubeColumns < 1 || figures.cubeRows < 1
-        || guide.cubes.size() != std::size_t(figures.cubeColumns) * std::size_t(figures.cubeRows))
+    const GuideWork work = planGuideWork(guide, PageLayout(pageSize), settings);
+    const GuidePagePlan &plan = work.plan;
+    if (plan.blockCount() == 0)
         return {};
-    const GuidePagePlan plan = planGuidePages(figures, PageLayout(pageSize), settings);
-    const bool allSolved = solved(guide);
 
-    QString summary = recipeLines(figures, collectRecipes(guide, plan.wall), allSolved);
+    QString summary = recipeLines(guide.figures, collectRecipes(guide, plan.wall), work.solved);
     summary += QStringLiteral("Blocks:      %1 of up to %2 x %3 cubes (one %4 page each), %5")
                    .arg(plan.blockCount())
                    .arg(plan.blockColumns)
@@ -111,13 +101,9 @@ QString buildPlanSummary(const BuildGuide &guide, const QPageSize &pageSize, con
         summary += plan.panelCount() == 1 ? QStringLiteral(", in 1 panel\n") : QStringLiteral(", in %1 panels\n").arg(plan.panelCount());
     else
         summary += QLatin1Char('\n');
-    if (!allSolved)
+    if (!work.solved)
         return summary;
-
-    std::vector<double> blockSeconds;
-    for (const PlanBlock &block : plan.wall.blocks)
-        blockSeconds.push_back(buildSeconds(workIn(guide, block.cubes), settings.pace));
-    return summary + timeLines(plan, blockSeconds, settings.pace);
+    return summary + timeLines(work, settings.pace);
 }
 
 } // namespace tessaly

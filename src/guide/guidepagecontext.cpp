@@ -1,21 +1,14 @@
 #include "guide/guidepagecontext.h"
 
 #include "guide/guidepagemosaic.h"
+#include "guide/guidework.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tessaly {
 
 namespace {
-
-// Only a wall that can be drawn gets a plan of blocks: the page painter
-// refuses the others before drawing anything.
-bool drawable(const BuildGuide &guide)
-{
-    const GuideFigures &figures = guide.figures;
-    return figures.cubeColumns > 0 && figures.cubeRows > 0
-           && guide.cubes.size() == std::size_t(figures.cubeColumns) * std::size_t(figures.cubeRows);
-}
 
 std::vector<Recipe> recipesWithTurns(const BuildGuide &guide, const WallPlan &wall)
 {
@@ -33,21 +26,15 @@ GuidePageContext::GuidePageContext(const BuildGuide &guide, const QPageSize &pag
     , layout(pageSize)
     , fills(stickerFillsOf(guide.photo))
     , mosaic(mosaicImage(guide, fills))
-    , solved(!guide.cubes.empty()
-             && std::ranges::all_of(guide.cubes, [](const GuideCube &cube) { return cube.twists.has_value(); }))
-    , plan(planGuidePages(guide.figures, layout, settings))
 {
-    if (!drawable(guide)) {
-        plan.wall = {}; // nothing to draw: no blocks whose cubes are missing
-        return;
-    }
-    for (const PlanBlock &block : plan.wall.blocks)
-        blockWork.push_back(workIn(guide, block.cubes));
-    panelWork.resize(plan.wall.panels.size());
-    for (std::size_t block = 0; block < blockWork.size(); ++block)
-        panelWork[std::size_t(plan.wall.blocks[block].panel)] += blockWork[block];
-    for (const CubeWork &work : panelWork)
-        wallWork += work;
+    GuideWork work = planGuideWork(guide, layout, settings);
+    solved = work.solved;
+    plan = std::move(work.plan);
+    blockWork = std::move(work.blockWork);
+    panelWork = std::move(work.panelWork);
+    wallWork = work.wallWork;
+    if (plan.wall.blocks.empty())
+        return; // nothing to draw
 
     if (solved)
         recipes = recipesWithTurns(guide, plan.wall);

@@ -30,7 +30,7 @@ struct GuidePageContext
     // The mosaic one pixel a cell (mosaicImage), made once so that the PDF
     // holds it once however many pages show it.
     QImage mosaic;
-    bool solved; // every cube has its twists
+    bool solved = false; // every cube has its twists
     GuidePagePlan plan;
     std::vector<CubeWork> blockWork; // by block, in build order
     std::vector<CubeWork> panelWork; // by panel, in build order
