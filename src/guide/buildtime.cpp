@@ -41,17 +41,22 @@ double buildSeconds(const CubeWork &work, const BuildPace &pace)
     return double(work.cubes) * pace.secondsPerCube + double(work.turns) * pace.secondsPerTurn;
 }
 
-std::string formatBuildTime(double seconds)
+RoundedBuildTime roundBuildTime(double seconds)
 {
     const long long minutes = std::llround(seconds / 60);
-    if (minutes == 0)
-        return seconds > 0 ? "< 1 min" : "0 min";
-    const long long hours = minutes / 60;
-    if (hours == 0)
-        return std::to_string(minutes) + " min";
-    if (minutes % 60 == 0)
-        return std::to_string(hours) + " h";
-    return std::to_string(hours) + " h " + std::to_string(minutes % 60) + " min";
+    return {minutes / 60, minutes % 60, minutes == 0 && seconds > 0};
+}
+
+std::string formatBuildTime(double seconds)
+{
+    const RoundedBuildTime time = roundBuildTime(seconds);
+    if (time.underAMinute)
+        return "< 1 min";
+    if (time.hours == 0)
+        return std::to_string(time.minutes) + " min";
+    if (time.minutes == 0)
+        return std::to_string(time.hours) + " h";
+    return std::to_string(time.hours) + " h " + std::to_string(time.minutes) + " min";
 }
 
 } // namespace tessaly

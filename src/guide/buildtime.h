@@ -40,8 +40,17 @@ CubeWork workIn(const BuildGuide &guide, const CubeSpan &span);
 // Every cube's picking and mounting plus every turn, in seconds.
 double buildSeconds(const CubeWork &work, const BuildPace &pace);
 
-// A time to the nearest minute as builders plan it: "2 h 35 min", "3 h",
-// "35 min", "0 min" for none, "< 1 min" for a little.
+// A time to the nearest minute as builders plan it, in hours and minutes.
+struct RoundedBuildTime
+{
+    long long hours = 0;
+    long long minutes = 0;     // 0 to 59
+    bool underAMinute = false; // some time, but less than half a minute
+};
+RoundedBuildTime roundBuildTime(double seconds);
+
+// The rounded time in English: "2 h 35 min", "3 h", "35 min", "0 min" for
+// none, "< 1 min" for a little.
 std::string formatBuildTime(double seconds);
 
 } // namespace tessaly

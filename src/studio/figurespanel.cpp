@@ -96,8 +96,20 @@ void FiguresPanel::showRows()
     CubeWork work;
     work.cubes = figures.cubes;
     work.turns = figures.totalTurns;
-    addRow(tr("Build time"), QString::fromStdString(formatBuildTime(buildSeconds(work, m_pace))));
+    addRow(tr("Build time"), timeText(buildSeconds(work, m_pace)));
     addRow(tr("Likeness (lower is better)"), likeness ? locale.toString(*likeness, 'f', 2) : QStringLiteral("…"));
+}
+
+QString FiguresPanel::timeText(double seconds)
+{
+    const RoundedBuildTime time = roundBuildTime(seconds);
+    if (time.underAMinute)
+        return tr("< 1 min");
+    if (time.hours == 0)
+        return tr("%1 min").arg(time.minutes);
+    if (time.minutes == 0)
+        return tr("%1 h").arg(time.hours);
+    return tr("%1 h %2 min").arg(time.hours).arg(time.minutes);
 }
 
 void FiguresPanel::clear()

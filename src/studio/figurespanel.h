@@ -39,6 +39,8 @@ private:
 
     void showRows();
     void clearRows();
+    // A build time to the nearest minute, in the window's language.
+    static QString timeText(double seconds);
     void addRow(const QString &name, const QString &value, std::optional<pattern::Srgb8> swatch = std::nullopt);
 
     std::optional<Shown> m_shown;

@@ -2,6 +2,7 @@
 #include "studio/studiowindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -23,10 +24,19 @@ int main(int argc, char *argv[])
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Makes a picture into a pattern for a wall of colour cubes, in a window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QApplication::translate("main", "A picture or a project (.tessaly) to open."),
+                                 QStringLiteral("[file]"));
+    parser.process(app); // --help and --version print and leave; an unknown option is refused
+
     tessaly::studio::StudioWindow window(&tessaly::pattern::makePhotoPattern);
     window.show();
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.openFile(arguments.at(1));
+    if (!parser.positionalArguments().isEmpty())
+        window.openFile(parser.positionalArguments().constFirst());
     return QApplication::exec();
 }

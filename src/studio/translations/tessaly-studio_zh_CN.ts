@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>main</name>
+    <message>
+        <source>Makes a picture into a pattern for a wall of colour cubes, in a window.</source>
+        <translation>把图片做成彩色魔方墙的图案（窗口程序）。</translation>
+    </message>
+    <message>
+        <source>A picture or a project (.tessaly) to open.</source>
+        <translation>要打开的图片或项目（.tessaly）。</translation>
+    </message>
+</context>
+<context>
     <name>tessaly::studio::CubeCard</name>
     <message>
         <source>&lt;b&gt;Cube %1, %2&lt;/b&gt; (column, row from the top left)&lt;br&gt;Face: &lt;tt&gt;%3&lt;/tt&gt;&lt;br&gt;Hold: %4 in front, %5 on top&lt;br&gt;Turns: %6&lt;br&gt;Moves: &lt;tt&gt;%7&lt;/tt&gt;</source>
@@ -65,6 +76,22 @@
     <message>
         <source>Likeness (lower is better)</source>
         <translation>相似度（越低越好）</translation>
+    </message>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>不到 1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 小时</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小时 %2 分钟</translation>
     </message>
     <message>
         <source>No pattern yet.</source>
