@@ -8,6 +8,7 @@
 #include "guide/guidephotopattern.h"
 #include "guide/guidesummary.h"
 #include "guide/guidetwists.h"
+#include "guide/outputfile.h"
 #include "guide/pdfguidewriter.h"
 #include "guide/photosummary.h"
 #include "guide/pngwriter.h"
@@ -20,23 +21,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tessaly {
 
 namespace {
-
-// An output asked for: written under a temporary name beside its path,
-// renamed over it only once complete.
-struct PendingOutput
-{
-    QString path;
-    std::unique_ptr<QSaveFile> file;
-};
 
 QString native(const QString &path)
 {
@@ -102,26 +95,25 @@ int GuideProgram::run(const QStringList &arguments)
 int GuideProgram::runGuide(const GuideOptions &options)
 {
     // Opening every output first finds an unwritable one before the work.
-    std::vector<PendingOutput> outputs;
+    std::vector<std::optional<OutputFile>> outputs;
     for (const QString &path :
          {options.bmpPath, options.csvPath, options.pdfPath, options.previewPath, options.stickersPath}) {
-        PendingOutput output{path, nullptr};
-        if (!path.isEmpty()) {
-            output.file = std::make_unique<QSaveFile>(path);
-            if (!output.file->open(QIODevice::WriteOnly))
-                return failWriting(path, output.file->errorString());
-        }
-        outputs.push_back(std::move(output));
+        std::optional<OutputFile> &output = outputs.emplace_back();
+        if (path.isEmpty())
+            continue;
+        output.emplace(path);
+        if (!output->open())
+            return failWriting(path, output->errorString());
     }
-    PendingOutput &bmp = outputs[0];
-    PendingOutput &csv = outputs[1];
-    PendingOutput &pdf = outputs[2];
-    PendingOutput &preview = outputs[3];
-    PendingOutput &stickerMap = outputs[4];
+    std::optional<OutputFile> &bmp = outputs[0];
+    std::optional<OutputFile> &csv = outputs[1];
+    std::optional<OutputFile> &pdf = outputs[2];
+    std::optional<OutputFile> &preview = outputs[3];
+    std::optional<OutputFile> &stickerMap = outputs[4];
 
     ProgressBar progress(m_err, m_environment.progressOnTerminal && !options.quiet);
     // The CSV, the PDF and the summary are made from the cubes and their twists.
-    const bool needsCubes = csv.file || pdf.file || !options.writesFiles();
+    const bool needsCubes = csv || pdf || !options.writesFiles();
     BuildGuide guide;
     QImage canvas;                                // the window's mosaic, for --bmp
     std::optional<pattern::StickerGrid> stickers; // a photo pattern's, for --preview and --stickers
@@ -167,8 +159,8 @@ int GuideProgram::runGuide(const GuideOptions &options)
     }
 
     // Known before the long work of solving the faces.
-    const int previewScale = preview.file ? fittingPreviewScale(*stickers, options.previewScale) : 0;
-    if (preview.file && previewScale < 1)
+    const int previewScale = preview ? fittingPreviewScale(*stickers, options.previewScale) : 0;
+    if (preview && previewScale < 1)
         return fail(QStringLiteral("the wall is too large for a preview: %1 x %2 stickers, more than %3 a side")
                         .arg(stickers->width())
                         .arg(stickers->height())
@@ -185,21 +177,21 @@ int GuideProgram::runGuide(const GuideOptions &options)
             return failInterrupted();
     }
 
-    if (bmp.file) {
-        const QString reason = writePictureAsBmp(canvas, *bmp.file);
+    if (bmp) {
+        const QString reason = writePictureAsBmp(canvas, bmp->device());
         if (!reason.isEmpty())
-            return failWriting(bmp.path, reason);
+            return failWriting(bmp->path(), reason);
     }
-    if (csv.file) {
+    if (csv) {
         progress.start(QStringLiteral("Writing the CSV"));
-        const QString reason = writeCsvGuide(guide, *csv.file);
+        const QString reason = writeCsvGuide(guide, csv->device());
         if (!reason.isEmpty())
-            return failWriting(csv.path, reason);
+            return failWriting(csv->path(), reason);
     }
-    if (pdf.file) {
+    if (pdf) {
         progress.start(QStringLiteral("Writing the PDF"));
         const QString reason = writePdfGuide(
-            guide, *pdf.file, layout.pageSize,
+            guide, pdf->device(), layout.pageSize,
             [&](int done, int total) {
                 progress.update(done, total);
                 return !interrupted();
@@ -208,28 +200,28 @@ int GuideProgram::runGuide(const GuideOptions &options)
         if (interrupted())
             return failInterrupted();
         if (!reason.isEmpty())
-            return failWriting(pdf.path, reason);
+            return failWriting(pdf->path(), reason);
     }
-    if (preview.file) {
+    if (preview) {
         progress.start(QStringLiteral("Drawing the preview"));
         const QString reason =
-            writePng(renderWallPreview(*stickers, guide.photo->palette, previewScale), *preview.file);
+            writePng(renderWallPreview(*stickers, guide.photo->palette, previewScale), preview->device());
         if (!reason.isEmpty())
-            return failWriting(preview.path, reason);
+            return failWriting(preview->path(), reason);
     }
-    if (stickerMap.file) {
+    if (stickerMap) {
         const QString reason =
-            writePng(stickerMapImage(pattern::stickerMapPixels(*stickers, guide.photo->palette)), *stickerMap.file);
+            writePng(stickerMapImage(pattern::stickerMapPixels(*stickers, guide.photo->palette)), stickerMap->device());
         if (!reason.isEmpty())
-            return failWriting(stickerMap.path, reason);
+            return failWriting(stickerMap->path(), reason);
     }
     progress.finish();
 
-    for (PendingOutput &output : outputs) {
-        if (output.file && !output.file->commit())
-            return failWriting(output.path, output.file->errorString());
+    for (std::optional<OutputFile> &output : outputs) {
+        if (output && !output->commit())
+            return failWriting(output->path(), output->errorString());
     }
-    if (preview.file && previewScale < options.previewScale && !options.quiet)
+    if (preview && previewScale < options.previewScale && !options.quiet)
         m_err << "tessaly-guide: the preview has " << previewScale << " pixels a sticker, not "
               << options.previewScale << ", to stay under " << MaxPreviewSide + 1 << " pixels a side\n"
               << Qt::flush;
