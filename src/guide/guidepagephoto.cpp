@@ -75,7 +75,7 @@ void drawPaletteLine(QPainter &painter, const GuidePageContext &context, const Q
         drawSwatch(painter, QRectF(x, line.center().y() - SwatchSize / 2, SwatchSize, SwatchSize), fill);
         x += SwatchSize + 3;
         const QString text = QStringLiteral("%1 %2").arg(QString(QLatin1Char(pattern::stickerLetter(colour.sticker))),
-                                                          hexOf(colour.colour));
+                                                          hexText(colour.colour));
         painter.setFont(value);
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x, baseline), text);

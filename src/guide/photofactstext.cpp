@@ -13,13 +13,9 @@ QString signedNumber(int value)
 
 } // namespace
 
-QString hexOf(pattern::Srgb8 colour)
+QString hexText(pattern::Srgb8 colour)
 {
-    return QStringLiteral("#%1%2%3")
-        .arg(int(colour.r), 2, 16, QLatin1Char('0'))
-        .arg(int(colour.g), 2, 16, QLatin1Char('0'))
-        .arg(int(colour.b), 2, 16, QLatin1Char('0'))
-        .toUpper();
+    return QString::fromStdString(pattern::hexOf(colour));
 }
 
 QString wallText(pattern::WallSize wall)

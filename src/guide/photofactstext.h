@@ -11,7 +11,7 @@ namespace tessaly {
 // The words the summary and the PDF give a photo pattern's facts.
 
 // "#B71234".
-QString hexOf(pattern::Srgb8 colour);
+QString hexText(pattern::Srgb8 colour);
 // "40 x 30 cubes".
 QString wallText(pattern::WallSize wall);
 // The adjustments not at 0: "brightness +10", "contrast -5", "auto-levels".

@@ -11,7 +11,7 @@ QString photoSummary(const PhotoFacts &facts)
     QStringList colours;
     for (const pattern::PaletteColour &colour : facts.palette.colours)
         colours << QStringLiteral("%1 %2").arg(QString(QLatin1Char(pattern::stickerLetter(colour.sticker))),
-                                               hexOf(colour.colour));
+                                               hexText(colour.colour));
     const QStringList adjustments = adjustmentTexts(facts.adjustments);
 
     QString summary;

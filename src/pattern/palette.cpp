@@ -53,12 +53,6 @@ std::optional<Srgb8> colourOfHex(std::string_view text)
     return Srgb8{channels[0], channels[1], channels[2]};
 }
 
-std::string hexOf(Srgb8 colour)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.r, colour.g, colour.b);
-    return text;
-}
 
 // A sticker of a cube colour named by a one-letter word; K (Unmatched) is
 // not a colour a palette can hold.
@@ -108,6 +102,13 @@ std::string lineError(int number, std::string_view line, std::string_view proble
     return "line " + std::to_string(number) + ": " + quoted(line) + ": " + std::string(problem);
 }
 
+// The palette's entry of that colour, if any.
+const PaletteColour *findColour(const StickerPalette &palette, Srgb8 colour)
+{
+    const auto found = std::ranges::find(palette.colours, colour, &PaletteColour::colour);
+    return found == palette.colours.end() ? nullptr : &*found;
+}
+
 std::string colourCount(std::size_t count)
 {
     return std::to_string(count) + (count == 1 ? " colour" : " colours");
@@ -148,9 +149,14 @@ StickerPalette classicPalette()
 
 std::optional<StickerPalette> builtInPalette(std::string_view name)
 {
-    if (name == "standard")
+    const auto named = [name](std::string_view builtIn) {
+        return std::ranges::equal(name, builtIn, [](char one, char other) {
+            return std::tolower(static_cast<unsigned char>(one)) == other;
+        });
+    };
+    if (named("standard"))
         return standardPalette();
-    if (name == "classic")
+    if (named("classic"))
         return classicPalette();
     return std::nullopt;
 }
@@ -186,6 +192,12 @@ PaletteReading parsePalette(std::string_view text)
                                      std::string(1, stickerLetter(*sticker)) + " is given twice (first on line "
                                          + std::to_string(firstLine) + ")"));
         firstLine = lineNumber;
+        // A sticker map, and a builder, could not tell the two apart.
+        if (const PaletteColour *same = findColour(palette, *colour))
+            return refusal(lineError(lineNumber, line,
+                                     hexOf(*colour) + " is already " + stickerLetter(same->sticker) + "'s colour (line "
+                                         + std::to_string(lineOfSticker[std::size_t(same->sticker)])
+                                         + "): each letter needs a colour of its own"));
         palette.colours.push_back({*sticker, *colour, std::string(trimmed(afterHex))});
     }
 
@@ -216,6 +228,13 @@ PaletteReading restrictPalette(const StickerPalette &palette, std::string_view l
         return refusal(named + ": " + colourCount(restricted.colours.size()) + " named; at least two are needed");
     sortByStickers(restricted.colours);
     return {std::move(restricted), {}};
+}
+
+std::string hexOf(Srgb8 colour)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.r, colour.g, colour.b);
+    return text;
 }
 
 std::string paletteText(const StickerPalette &palette)

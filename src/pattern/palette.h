@@ -45,7 +45,7 @@ Srgb8 displayColour(const StickerPalette &palette, Sticker sticker);
 // The built-in palettes.
 StickerPalette standardPalette();
 StickerPalette classicPalette();
-// "standard" or "classic"; empty for any other name.
+// "standard" or "classic", in any case; empty for any other name.
 std::optional<StickerPalette> builtInPalette(std::string_view name);
 
 // A palette read from text, or why it cannot be one.
@@ -57,12 +57,15 @@ struct PaletteReading
 
 // Reads a palette file's text: lines "LETTER #RRGGBB [name]", blank lines and
 // lines starting with '#' skipped; each letter of W Y R O B G at most once,
-// at least two colours.
+// each with a colour of its own, at least two colours.
 PaletteReading parsePalette(std::string_view text);
 
 // The palette with only the stickers named by letters (e.g. "WYROB"), each
 // letter once, each in the palette, at least two.
 PaletteReading restrictPalette(const StickerPalette &palette, std::string_view letters);
+
+// "#B71234".
+std::string hexOf(Srgb8 colour);
 
 // The palette as a file's text, which parsePalette reads back equal.
 std::string paletteText(const StickerPalette &palette);

@@ -1,17 +1,8 @@
 #include "pattern/stickermap.h"
 
-#include <cstdio>
-
 namespace tessaly::pattern {
 
 namespace {
-
-std::string hexOf(Srgb8 colour)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.r, colour.g, colour.b);
-    return text;
-}
 
 // "W #FFFFFF, Y #FFD500, ..."
 std::string paletteListing(const StickerPalette &palette)

@@ -40,6 +40,9 @@ TEST(BuiltInPaletteTest, IsFoundByItsName)
 {
     EXPECT_EQ(builtInPalette("standard"), standardPalette());
     EXPECT_EQ(builtInPalette("classic"), classicPalette());
+    EXPECT_EQ(builtInPalette("Classic"), classicPalette());
+    EXPECT_EQ(builtInPalette("STANDARD"), standardPalette());
+    EXPECT_EQ(builtInPalette("classics"), std::nullopt);
     EXPECT_EQ(builtInPalette("vivid"), std::nullopt);
     EXPECT_EQ(builtInPalette(""), std::nullopt);
 }
@@ -151,6 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"NoColour", "W #FFFFFF\n\n\nY\n", "line 4: \"Y\": the colour must be '#' and six hex digits"},
         BadFileCase{"LetterTwiceInEitherCase", "W #FFFFFF\n\nw #EEEEEE\n",
                     "line 3: \"w #EEEEEE\": W is given twice (first on line 1)"},
+        BadFileCase{"TwoLettersOfOneColour", "W #FFFFFF\nY #FFD500\nR #ffffff snow\n",
+                    "line 3: \"R #ffffff snow\": #FFFFFF is already W's colour (line 1): each letter needs a colour "
+                    "of its own"},
         BadFileCase{"OneColour", "# only white\nW #FFFFFF\n", "the palette has 1 colour; it needs at least two"},
         BadFileCase{"Empty", "", "the palette has 0 colours; it needs at least two"},
         BadFileCase{"OnlyComments", "# nothing\n\n#\n", "the palette has 0 colours; it needs at least two"}),
