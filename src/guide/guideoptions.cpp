@@ -1,11 +1,13 @@
 #include "guide/guideoptions.h"
 
-#include "guide/photooptionvalues.h"
-#include "pattern/palette.h"
 #include "guide/buildplanoptions.h"
 #include "guide/guidelayout.h"
+#include "guide/outputfile.h"
+#include "guide/photooptionvalues.h"
+#include "pattern/palette.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSet>
 
 namespace tessaly {
@@ -201,8 +203,7 @@ QString readPhotoOptions(const QCommandLineParser &parser, const Declared &decla
         const pattern::PaletteReading restricted =
             pattern::restrictPalette(pattern::standardPalette(), photo.colours.toStdString());
         if (!restricted.palette)
-            return QStringLiteral("Invalid colours \"%1\": %2")
-                .arg(photo.colours, QString::fromStdString(restricted.error));
+            return QStringLiteral("Invalid colours %1").arg(QString::fromStdString(restricted.error));
     }
 
     if (photo.method != pattern::Method::Optimised) {
@@ -286,8 +287,12 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() > 1)
         return failed(line, QStringLiteral("Only one picture can be given, not %1.").arg(pictures.size()));
-    if (!pictures.isEmpty())
+    if (!pictures.isEmpty()) {
         options.picturePath = pictures.front();
+        if (options.picturePath.isEmpty())
+            return failed(line, QStringLiteral("The PICTURE given is an empty name: name a picture file, or give "
+                                               "none for the built-in sample."));
+    }
 
     options.fields.columns = parser.value(declared.columns);
     options.fields.rows = parser.value(declared.rows);
@@ -325,7 +330,7 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         const QCommandLineOption &option;
         QString &path;
     };
-    QSet<QString> paths;
+    QSet<QString> outputFiles; // by fileIdentity, so that "./a" and "a" are one file
     for (const Output &output : {Output{declared.bmp, options.bmpPath}, Output{declared.csv, options.csvPath},
                                  Output{declared.pdf, options.pdfPath}, Output{declared.preview, options.previewPath},
                                  Output{declared.stickers, options.stickersPath}}) {
@@ -335,18 +340,30 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         const QString name = output.option.names().constLast();
         if (output.path.isEmpty())
             return failed(line, QStringLiteral("No file name given for --%1.").arg(name));
-        if (paths.contains(output.path))
+        const QString file = fileIdentity(output.path);
+        if (outputFiles.contains(file))
             return failed(line, QStringLiteral("The file \"%1\" is given for two outputs.").arg(output.path));
-        paths.insert(output.path);
+        outputFiles.insert(file);
     }
 
     if (parser.isSet(declared.project)) {
         if (const QString error = readProjectOption(parser, declared, pictures, options); !error.isEmpty())
             return failed(line, error);
-        return line;
-    }
-    if (const QString error = readPhotoOptions(parser, declared, options); !error.isEmpty())
+    } else if (const QString error = readPhotoOptions(parser, declared, options); !error.isEmpty()) {
         return failed(line, error);
+    }
+    // Read before anything is written, but never written over.
+    const QString palette = options.photo ? options.photo->palette : QString();
+    for (const QString &input : {options.picturePath, options.projectPath, palette}) {
+        if (!input.isEmpty() && QFileInfo::exists(input) && outputFiles.contains(fileIdentity(input)))
+            return failed(line, QStringLiteral("The file \"%1\" is read and would be written over: give the "
+                                               "outputs other names.")
+                                    .arg(input));
+    }
+    if (parser.isSet(declared.previewScale) && options.previewPath.isEmpty())
+        return failed(line, QStringLiteral("--preview-scale goes with --preview."));
+    if (!options.projectPath.isEmpty())
+        return line;
 
     if (parser.isSet(declared.face)) {
         if (options.writesFiles() || !pictures.isEmpty() || options.photo)

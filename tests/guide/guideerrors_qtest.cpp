@@ -76,6 +76,13 @@ void GuideErrorsTest::fails_data()
     QTest::newRow("no output name") << QStringList{"--csv", ""} << 1 << "No file name given for --csv";
     QTest::newRow("output value missing") << QStringList{"--csv"} << 1 << "Missing value after '--csv'";
     QTest::newRow("same file twice") << QStringList{"--csv", csv, "--bmp", csv} << 1 << "given for two outputs";
+    QTest::newRow("same file by two names") << QStringList{"--csv", csv, "--pdf", "@./out.csv"} << 1
+                                            << "given for two outputs";
+    QTest::newRow("output over the picture") << QStringList{"@a.png", "--bmp", "@folder/../a.png"} << 1
+                                             << "is read and would be written over";
+    QTest::newRow("empty picture name") << QStringList{"", "--csv", csv} << 1 << "The PICTURE given is an empty name";
+    QTest::newRow("preview scale without a preview") << QStringList{"--wall", "2x2", "--preview-scale", "4", "--csv", csv}
+                                                     << 1 << "--preview-scale goes with --preview.";
     QTest::newRow("two pictures") << QStringList{"@a.png", "@b.png", "--csv", csv} << 1 << "Only one picture";
     QTest::newRow("thread count") << QStringList{"-j", "0", "--csv", csv} << 1 << "Invalid thread count \"0\"";
     QTest::newRow("face letters") << QStringList{"--face", "WWWWXWWWW"} << 1 << "Invalid face \"WWWWXWWWW\"";
