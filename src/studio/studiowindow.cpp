@@ -334,6 +334,7 @@ void StudioWindow::showPattern()
     if (keepsTouchUps(m_made->recipe, m_document->state().recipe))
         applyTouchUps(*m_shown, m_document->state().touchUps, palette);
     m_wallView->setStickers(*m_shown, palette);
+    refreshCubeCard();
     const PatternFigures figures = patternFigures(*m_shown);
     if (*m_shown == made.stickers) {
         m_likenessScorer.cancel();
@@ -407,10 +408,28 @@ void StudioWindow::showCubeStatus(std::optional<QPoint> cube)
 
 void StudioWindow::showCubeCard(QPoint cube)
 {
-    const cube::FaceSolver *solver = faceSolver();
-    if (!m_shown || !solver)
+    if (!m_shown)
         return;
+    const cube::FaceSolver *solver = faceSolver();
+    if (!solver) {
+        m_status->setText(tr("Preparing the cube solver…"));
+        return;
+    }
     m_cubeCard->showCube(cubeInfo(*m_shown, cube.x(), cube.y(), *solver), m_made->recipe.palette);
+}
+
+void StudioWindow::refreshCubeCard()
+{
+    const std::optional<CubeInfo> &carded = m_cubeCard->cube();
+    if (!carded || !m_shown)
+        return;
+    const QPoint cube(carded->column - 1, carded->row - 1);
+    const bool onWall = cube.x() < m_shown->width() / 3 && cube.y() < m_shown->height() / 3;
+    if (!onWall) {
+        m_cubeCard->clear();
+        return;
+    }
+    showCubeCard(cube);
 }
 
 // Exports.
