@@ -58,6 +58,10 @@
         <translation>魔方数</translation>
     </message>
     <message>
+        <source>Stickers</source>
+        <translation>贴纸数</translation>
+    </message>
+    <message>
         <source>no colour</source>
         <translation>无颜色</translation>
     </message>
