@@ -2,6 +2,7 @@
 
 #include "cube/facesolver.h"
 #include "cube/shippedfaceturntable.h"
+#include "guide/photooptionvalues.h"
 #include "pattern/framing.h"
 #include "pattern/likeness.h"
 #include "pattern/pictureintake.h"
@@ -14,6 +15,7 @@
 #include "studio/sourcepictureview.h"
 #include "studio/studiodocument.h"
 #include "studio/studioeditcommand.h"
+#include "studio/walllimits.h"
 #include "studio/wallview.h"
 #include "tessalyresources.h"
 
@@ -26,6 +28,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -496,7 +499,7 @@ void StudioWindow::pictureRead(const QString &path, const PictureFileRead &read)
     state.cubeBudget = m_document->state().cubeBudget;
     state.layout = m_document->state().layout;
     const long long cubes = state.cubeBudget > 0 ? state.cubeBudget : m_document->state().recipe.wall.cubes();
-    state.recipe.wall = pattern::wallForCubes(cubes, double(picture.width) / picture.height);
+    state.recipe.wall = wallForCubesWithinLimit(cubes, double(picture.width) / picture.height);
     m_sourceShown = read.shown;
     m_document->reset(read.picture, QFileInfo(path).absoluteFilePath(), read.sha256, state);
     rememberFile(path);
@@ -517,6 +520,13 @@ bool StudioWindow::openProject(const QString &path)
         return false;
     }
     PatternProject project = *reading.project;
+    // A hand-edited file may ask for more than any wall the Studio or tessaly-guide makes.
+    if (project.recipe.wall.cubes() > MaxWallCubes || project.cubeBudget > MaxWallCubes) {
+        QMessageBox::warning(this, tr("Open Project"),
+                             tr("Cannot open %1: its wall has more than the %2 cubes a wall may have.")
+                                 .arg(shownPath, QLocale().toString(MaxWallCubes)));
+        return false;
+    }
     if (!QFileInfo::exists(project.picturePath)) {
         const auto answer = QMessageBox::question(
             this, tr("Open Project"),
