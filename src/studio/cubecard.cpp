@@ -58,6 +58,7 @@ CubeCard::CubeCard(QWidget *parent)
     , m_drawing(new FaceDrawing)
     , m_text(new QLabel)
 {
+    m_text->setObjectName(QStringLiteral("cubeText"));
     m_text->setWordWrap(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *layout = new QVBoxLayout(this);
@@ -69,6 +70,7 @@ CubeCard::CubeCard(QWidget *parent)
 
 void CubeCard::showCube(const CubeInfo &cube, const pattern::StickerPalette &palette)
 {
+    m_cube = cube;
     m_drawing->setFace(cube.face, palette);
     m_drawing->show();
     const CubeTwists &twists = cube.twists;
@@ -86,6 +88,7 @@ void CubeCard::showCube(const CubeInfo &cube, const pattern::StickerPalette &pal
 
 void CubeCard::clear()
 {
+    m_cube.reset();
     // No empty square above the hint before a cube is clicked.
     m_drawing->setFace(std::nullopt, {});
     m_drawing->hide();

@@ -22,11 +22,14 @@ public:
 
     void showCube(const CubeInfo &cube, const pattern::StickerPalette &palette);
     void clear();
+    // The cube shown; empty when the card is clear.
+    const std::optional<CubeInfo> &cube() const { return m_cube; }
 
 private:
     class FaceDrawing;
     FaceDrawing *m_drawing = nullptr;
     QLabel *m_text = nullptr;
+    std::optional<CubeInfo> m_cube;
 };
 
 // The colour's name as the builder says it ("white", ...), translated.

@@ -80,6 +80,12 @@ void FiguresPanel::showRows()
     const auto &[figures, palette, likeness] = *m_shown;
     const QLocale locale;
     addRow(tr("Cubes"), locale.toString(figures.cubes));
+    // The colours' counts are of stickers, nine a cube: under a heading of
+    // their own so that "white 348" is not read as cubes.
+    long long stickers = 0;
+    for (const long long count : figures.stickers)
+        stickers += count;
+    addRow(tr("Stickers"), locale.toString(stickers));
     for (int sticker = 0; sticker <= pattern::StickerColourCount; ++sticker) {
         const long long count = figures.stickers[std::size_t(sticker)];
         const bool isColour = sticker < pattern::StickerColourCount;

@@ -13,9 +13,9 @@ class QLabel;
 
 namespace tessaly::studio {
 
-// The wall's figures: cubes, stickers of each colour (each with a swatch
-// outlined so that white shows on a light background), turns, the build
-// time at the builders' pace, and likeness.
+// The wall's figures: cubes, stickers in all and of each colour (each
+// with a swatch outlined so that white shows on a light background), turns,
+// the build time at the builders' pace, and likeness.
 class FiguresPanel : public QWidget
 {
     Q_OBJECT

@@ -1,9 +1,9 @@
 #include "studio/settingspanel.h"
 
 #include "guide/photooptionvalues.h"
-#include "pattern/framing.h"
 #include "studio/paletteeditor.h"
 #include "studio/studioeditcommand.h"
+#include "studio/walllimits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,14 +17,11 @@
 #include <QSlider>
 #include <QSpinBox>
 
-#include <cmath>
 
 namespace tessaly::studio {
 
 namespace {
 
-constexpr int MaxSide = 1000;         // cubes a side
-constexpr int MaxCubes = 100'000;
 enum Preset { StandardPreset, ClassicPreset, CustomPreset };
 
 } // namespace
@@ -38,12 +35,22 @@ SettingsPanel::SettingsPanel(QWidget *parent)
     m_byBudget = new QRadioButton(tr("About this many cubes"));
     m_columns = new QSpinBox;
     m_rows = new QSpinBox;
-    for (QSpinBox *box : {m_columns, m_rows})
-        box->setRange(1, MaxSide);
+    m_columns->setObjectName(QStringLiteral("columns"));
+    m_rows->setObjectName(QStringLiteral("rows"));
+    // A side may be as long as the whole limit, for a wall of one row or
+    // column; editWall keeps columns x rows within it.
+    const QString limit = tr("A wall has at most %L1 cubes.").arg(MaxWallCubes);
+    for (QSpinBox *box : {m_columns, m_rows}) {
+        box->setRange(1, int(MaxWallCubes));
+        box->setToolTip(limit);
+    }
     m_lockRatio = new QCheckBox(tr("Keep the picture's shape"));
+    m_lockRatio->setObjectName(QStringLiteral("lockRatio"));
     m_lockRatio->setChecked(true);
     m_budget = new QSpinBox;
-    m_budget->setRange(1, MaxCubes);
+    m_budget->setObjectName(QStringLiteral("cubes"));
+    m_budget->setRange(1, int(MaxWallCubes));
+    m_budget->setToolTip(limit);
     m_budget->setSingleStep(50);
     m_budget->setSuffix(tr(" cubes"));
 
@@ -230,14 +237,10 @@ void SettingsPanel::showState(const ProjectState &state, double aspect)
 void SettingsPanel::editWall(bool columnsTyped)
 {
     pattern::PatternRecipe recipe = m_state.recipe;
-    recipe.wall = {m_columns->value(), m_rows->value()};
-    if (m_lockRatio->isChecked()) {
-        // Cubes are square: the wall's columns : rows is the picture's aspect.
-        if (columnsTyped)
-            recipe.wall.rows = std::clamp(int(std::lround(recipe.wall.columns / m_aspect)), 1, MaxSide);
-        else
-            recipe.wall.columns = std::clamp(int(std::lround(recipe.wall.rows * m_aspect)), 1, MaxSide);
-    }
+    // Cubes are square: a locked wall's columns : rows is the picture's aspect.
+    recipe.wall = typedWallWithinLimit({m_columns->value(), m_rows->value()},
+                                       columnsTyped ? WallSide::Columns : WallSide::Rows,
+                                       m_lockRatio->isChecked() ? std::optional<double>(m_aspect) : std::nullopt);
     edit(recipe, 0, tr("Wall size"), WallEdit);
 }
 
@@ -245,7 +248,7 @@ void SettingsPanel::editBudget()
 {
     pattern::PatternRecipe recipe = m_state.recipe;
     const long long budget = m_budget->value();
-    recipe.wall = pattern::wallForCubes(budget, m_aspect);
+    recipe.wall = wallForCubesWithinLimit(budget, m_aspect);
     edit(recipe, budget, tr("Wall size"), WallEdit);
 }
 

@@ -2,6 +2,7 @@
 
 #include "cube/facesolver.h"
 #include "cube/shippedfaceturntable.h"
+#include "guide/photooptionvalues.h"
 #include "pattern/framing.h"
 #include "pattern/likeness.h"
 #include "pattern/pictureintake.h"
@@ -14,6 +15,7 @@
 #include "studio/sourcepictureview.h"
 #include "studio/studiodocument.h"
 #include "studio/studioeditcommand.h"
+#include "studio/walllimits.h"
 #include "studio/wallview.h"
 #include "tessalyresources.h"
 
@@ -26,6 +28,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -334,6 +337,7 @@ void StudioWindow::showPattern()
     if (keepsTouchUps(m_made->recipe, m_document->state().recipe))
         applyTouchUps(*m_shown, m_document->state().touchUps, palette);
     m_wallView->setStickers(*m_shown, palette);
+    refreshCubeCard();
     const PatternFigures figures = patternFigures(*m_shown);
     if (*m_shown == made.stickers) {
         m_likenessScorer.cancel();
@@ -407,10 +411,28 @@ void StudioWindow::showCubeStatus(std::optional<QPoint> cube)
 
 void StudioWindow::showCubeCard(QPoint cube)
 {
-    const cube::FaceSolver *solver = faceSolver();
-    if (!m_shown || !solver)
+    if (!m_shown)
         return;
+    const cube::FaceSolver *solver = faceSolver();
+    if (!solver) {
+        m_status->setText(tr("Preparing the cube solver…"));
+        return;
+    }
     m_cubeCard->showCube(cubeInfo(*m_shown, cube.x(), cube.y(), *solver), m_made->recipe.palette);
+}
+
+void StudioWindow::refreshCubeCard()
+{
+    const std::optional<CubeInfo> &carded = m_cubeCard->cube();
+    if (!carded || !m_shown)
+        return;
+    const QPoint cube(carded->column - 1, carded->row - 1);
+    const bool onWall = cube.x() < m_shown->width() / 3 && cube.y() < m_shown->height() / 3;
+    if (!onWall) {
+        m_cubeCard->clear();
+        return;
+    }
+    showCubeCard(cube);
 }
 
 // Exports.
@@ -477,7 +499,7 @@ void StudioWindow::pictureRead(const QString &path, const PictureFileRead &read)
     state.cubeBudget = m_document->state().cubeBudget;
     state.layout = m_document->state().layout;
     const long long cubes = state.cubeBudget > 0 ? state.cubeBudget : m_document->state().recipe.wall.cubes();
-    state.recipe.wall = pattern::wallForCubes(cubes, double(picture.width) / picture.height);
+    state.recipe.wall = wallForCubesWithinLimit(cubes, double(picture.width) / picture.height);
     m_sourceShown = read.shown;
     m_document->reset(read.picture, QFileInfo(path).absoluteFilePath(), read.sha256, state);
     rememberFile(path);
@@ -498,6 +520,13 @@ bool StudioWindow::openProject(const QString &path)
         return false;
     }
     PatternProject project = *reading.project;
+    // A hand-edited file may ask for more than any wall the Studio or tessaly-guide makes.
+    if (project.recipe.wall.cubes() > MaxWallCubes || project.cubeBudget > MaxWallCubes) {
+        QMessageBox::warning(this, tr("Open Project"),
+                             tr("Cannot open %1: its wall has more than the %2 cubes a wall may have.")
+                                 .arg(shownPath, QLocale().toString(MaxWallCubes)));
+        return false;
+    }
     if (!QFileInfo::exists(project.picturePath)) {
         const auto answer = QMessageBox::question(
             this, tr("Open Project"),

@@ -94,6 +94,9 @@ private:
     void paintCell(QPoint cell);
     void showCubeStatus(std::optional<QPoint> cube);
     void showCubeCard(QPoint cube);
+    // Shows the card's cube as the shown pattern has it now, or clears the
+    // card when the wall no longer has that cube.
+    void refreshCubeCard();
     // The solver, made off the window's thread at start; null until ready.
     const cube::FaceSolver *faceSolver() const;
     void pictureRead(const QString &path, const PictureFileRead &read);

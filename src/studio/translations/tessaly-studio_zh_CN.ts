@@ -58,6 +58,10 @@
         <translation>魔方数</translation>
     </message>
     <message>
+        <source>Stickers</source>
+        <translation>贴纸数</translation>
+    </message>
+    <message>
         <source>no colour</source>
         <translation>无颜色</translation>
     </message>
@@ -206,6 +210,10 @@
     <message>
         <source>About this many cubes</source>
         <translation>大约这么多魔方</translation>
+    </message>
+    <message>
+        <source>A wall has at most %L1 cubes.</source>
+        <translation>一面墙最多 %L1 个魔方。</translation>
     </message>
     <message>
         <source>Keep the picture's shape</source>
@@ -491,6 +499,10 @@
 %2</source>
         <translation>无法打开 %1：文件已损坏或不是项目。
 %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its wall has more than the %2 cubes a wall may have.</source>
+        <translation>无法打开 %1：它的墙超过了一面墙最多可有的 %2 个魔方。</translation>
     </message>
     <message>
         <source>The project's picture %1 is not there any more. Do you want to find it?</source>
