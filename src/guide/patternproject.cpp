@@ -99,8 +99,13 @@ void readWall(ProjectReader &reader, PatternProject &project)
     const QString where = QStringLiteral("the wall");
     project.recipe.wall.columns = int(reader.integer(wall, QStringLiteral("columns"), where, 1, MaxSide));
     project.recipe.wall.rows = int(reader.integer(wall, QStringLiteral("rows"), where, 1, MaxSide));
+    if (project.recipe.wall.cubes() > pattern::MaxWallCubes)
+        reader.fail(QStringLiteral("the wall of %1 x %2 cubes is larger than the %3 cubes a wall may have")
+                        .arg(project.recipe.wall.columns)
+                        .arg(project.recipe.wall.rows)
+                        .arg(pattern::MaxWallCubes));
     if (wall.contains(QStringLiteral("cubes")))
-        project.cubeBudget = reader.integer(wall, QStringLiteral("cubes"), where, 1, (long long)MaxSide * MaxSide);
+        project.cubeBudget = reader.integer(wall, QStringLiteral("cubes"), where, 1, pattern::MaxWallCubes);
 }
 
 void readFraming(ProjectReader &reader, PatternProject &project)

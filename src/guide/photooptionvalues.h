@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pattern/framing.h"
 #include "pattern/patternrecipe.h"
 
 #include <QString>
@@ -12,7 +13,7 @@ namespace tessaly {
 // message that quotes the text it was given.
 
 // The most cubes a wall may have.
-constexpr long long MaxWallCubes = 1'000'000;
+using pattern::MaxWallCubes;
 // The most pixels a preview may give a sticker.
 constexpr int MaxPreviewScale = 64;
 

@@ -19,7 +19,7 @@ PhotoRecipe photoRecipe(const PhotoSettings &settings, const pattern::StickerPal
     } else {
         const double framedWidth = settings.crop ? settings.crop->width : pictureWidth;
         const double framedHeight = settings.crop ? settings.crop->height : pictureHeight;
-        recipe.wall = pattern::wallForCubes(settings.cubes.value_or(1), framedWidth / framedHeight);
+        recipe.wall = pattern::wallForCubesWithinLimit(settings.cubes.value_or(1), framedWidth / framedHeight);
     }
     recipe.fit = settings.fit;
     recipe.adjustments = settings.adjustments;

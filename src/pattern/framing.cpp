@@ -125,4 +125,17 @@ WallSize wallForCubes(long long cubes, double aspect)
     return {tall.rows, tall.columns};
 }
 
+WallSize wallForCubesWithinLimit(long long cubes, double aspect)
+{
+    long long asked = std::min(cubes, MaxWallCubes);
+    WallSize wall = wallForCubes(asked, aspect);
+    // The nearest wall may round past the limit: ask for as many fewer as it
+    // has too many until it fits (each try asks for fewer, down to 1 x 1).
+    while (wall.cubes() > MaxWallCubes) {
+        asked -= wall.cubes() - MaxWallCubes;
+        wall = wallForCubes(asked, aspect);
+    }
+    return wall;
+}
+
 } // namespace tessaly::pattern

@@ -40,4 +40,13 @@ std::string checkCrop(const CropRect &crop, int pictureWidth, int pictureHeight)
 // as 1, and an aspect that is not a finite number above 0 as 1.
 WallSize wallForCubes(long long cubes, double aspect);
 
+// The most cubes a wall may have: more than any wall people build, few
+// enough for a pattern to be made in minutes.
+inline constexpr long long MaxWallCubes = 1'000'000;
+
+// wallForCubes for at most MaxWallCubes cubes; when the wall of the
+// aspect nearest that number has more, the nearest to a smaller number
+// that fits.
+WallSize wallForCubesWithinLimit(long long cubes, double aspect);
+
 } // namespace tessaly::pattern

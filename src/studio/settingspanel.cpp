@@ -1,6 +1,7 @@
 #include "studio/settingspanel.h"
 
 #include "guide/photooptionvalues.h"
+#include "pattern/framing.h"
 #include "studio/paletteeditor.h"
 #include "studio/studioeditcommand.h"
 #include "studio/walllimits.h"
@@ -248,7 +249,7 @@ void SettingsPanel::editBudget()
 {
     pattern::PatternRecipe recipe = m_state.recipe;
     const long long budget = m_budget->value();
-    recipe.wall = wallForCubesWithinLimit(budget, m_aspect);
+    recipe.wall = pattern::wallForCubesWithinLimit(budget, m_aspect);
     edit(recipe, budget, tr("Wall size"), WallEdit);
 }
 

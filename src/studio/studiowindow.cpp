@@ -499,7 +499,7 @@ void StudioWindow::pictureRead(const QString &path, const PictureFileRead &read)
     state.cubeBudget = m_document->state().cubeBudget;
     state.layout = m_document->state().layout;
     const long long cubes = state.cubeBudget > 0 ? state.cubeBudget : m_document->state().recipe.wall.cubes();
-    state.recipe.wall = wallForCubesWithinLimit(cubes, double(picture.width) / picture.height);
+    state.recipe.wall = pattern::wallForCubesWithinLimit(cubes, double(picture.width) / picture.height);
     m_sourceShown = read.shown;
     m_document->reset(read.picture, QFileInfo(path).absoluteFilePath(), read.sha256, state);
     rememberFile(path);
@@ -520,13 +520,6 @@ bool StudioWindow::openProject(const QString &path)
         return false;
     }
     PatternProject project = *reading.project;
-    // A hand-edited file may ask for more than any wall the Studio or tessaly-guide makes.
-    if (project.recipe.wall.cubes() > MaxWallCubes || project.cubeBudget > MaxWallCubes) {
-        QMessageBox::warning(this, tr("Open Project"),
-                             tr("Cannot open %1: its wall has more than the %2 cubes a wall may have.")
-                                 .arg(shownPath, QLocale().toString(MaxWallCubes)));
-        return false;
-    }
     if (!QFileInfo::exists(project.picturePath)) {
         const auto answer = QMessageBox::question(
             this, tr("Open Project"),

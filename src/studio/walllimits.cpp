@@ -35,19 +35,6 @@ long long longestLockedSide(long long side, double ratio)
 
 } // namespace
 
-pattern::WallSize wallForCubesWithinLimit(long long cubes, double aspect)
-{
-    long long asked = std::min(cubes, MaxWallCubes);
-    pattern::WallSize wall = pattern::wallForCubes(asked, aspect);
-    // The nearest wall may round past the limit: ask for as many fewer as it
-    // has too many until it fits (each try asks for fewer, down to 1 x 1).
-    while (wall.cubes() > MaxWallCubes) {
-        asked -= wall.cubes() - MaxWallCubes;
-        wall = pattern::wallForCubes(asked, aspect);
-    }
-    return wall;
-}
-
 pattern::WallSize typedWallWithinLimit(pattern::WallSize typed, WallSide edited, std::optional<double> lockedAspect)
 {
     // Worked as if the columns were edited, the rows following.

@@ -9,11 +9,6 @@ namespace tessaly::studio {
 // The walls the Studio makes stay within the size tessaly-guide allows: at
 // most MaxWallCubes cubes (guide/photooptionvalues.h), however long a side.
 
-// pattern::wallForCubes for at most MaxWallCubes cubes; when the wall of
-// the picture's shape nearest that number has more, the nearest to a
-// smaller number that fits.
-pattern::WallSize wallForCubesWithinLimit(long long cubes, double aspect);
-
 enum class WallSide { Columns, Rows };
 
 // The wall the size boxes make when the `edited` side of `typed` was

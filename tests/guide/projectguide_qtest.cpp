@@ -60,12 +60,15 @@ bool makeFiles(const QTemporaryDir &folder)
     const PatternProject project = rampProject(folder);
     PatternProject moved = project;
     moved.picturePath = folder.filePath(QStringLiteral("gone.png"));
+    PatternProject huge = project;
+    huge.recipe.wall = {2000, 1000}; // as a hand-edited file may ask
     PatternProject changed = project;
     changed.pictureSha256 = QStringLiteral("0").repeated(64);
     const QByteArray json = patternProjectJson(project, dir);
     return writeFile(folder.filePath(QStringLiteral("wall.tessaly")), json)
            && writeFile(folder.filePath(QStringLiteral("moved.tessaly")), patternProjectJson(moved, dir))
            && writeFile(folder.filePath(QStringLiteral("changed.tessaly")), patternProjectJson(changed, dir))
+           && writeFile(folder.filePath(QStringLiteral("huge.tessaly")), patternProjectJson(huge, dir))
            && writeFile(folder.filePath(QStringLiteral("damaged.tessaly")), json.left(json.size() / 2))
            && writeFile(folder.filePath(QStringLiteral("newer.tessaly")),
                         withField(json, QStringLiteral("version"), PatternProject::FormatVersion + 1))
@@ -107,6 +110,10 @@ private slots:
                                          << "cannot use the project";
         QTest::newRow("damaged project") << QStringList{"--project", "@damaged.tessaly"} << 2
                                          << "not a project file";
+        QTest::newRow("wall past the limit") << QStringList{"--project", "@huge.tessaly"} << 2
+                                             << "the wall of 2000 x 1000 cubes is larger than the 1000000 cubes";
+        QTest::newRow("output over the project") << QStringList{"--project", "@wall.tessaly", "--csv", "@wall.tessaly"}
+                                                 << 1 << "is read and would be written over";
         QTest::newRow("newer project") << QStringList{"--project", "@newer.tessaly"} << 2 << "newer Tessaly";
         QTest::newRow("moved picture") << QStringList{"--project", "@moved.tessaly"} << 2
                                        << "gone.png\" is not there";

@@ -199,5 +199,31 @@ TEST(WallForCubesSearchTest, FindsTheLeastMisfitOfAllWalls)
     }
 }
 
+// Near the limit the nearest wall may round past it; the wall made instead
+// keeps the shape and stays within.
+TEST(WallForCubesWithinLimitTest, NeverPassesTheLimit)
+{
+    for (const double aspect : {1.0, 1.5, 4.0 / 3, 16.0 / 9, 0.6, 1e6}) {
+        for (const long long cubes : {MaxWallCubes - 1, MaxWallCubes, MaxWallCubes + 1, 50 * MaxWallCubes}) {
+            const WallSize wall = wallForCubesWithinLimit(cubes, aspect);
+            EXPECT_LE(wall.cubes(), MaxWallCubes) << cubes << " cubes at " << aspect;
+            // Within a cube's rounding of the limit, in the aspect's shape.
+            EXPECT_GE(wall.cubes(), MaxWallCubes - 2 * (wall.columns + wall.rows)) << cubes << " cubes at " << aspect;
+        }
+    }
+    // Below the limit it is the nearest wall itself.
+    EXPECT_EQ(wallForCubesWithinLimit(1200, 4.0 / 3), wallForCubes(1200, 4.0 / 3));
+    // The case the limit is for: some shapes' nearest wall has more cubes.
+    int overTheLimit = 0;
+    for (int percent = 100; percent <= 300; ++percent) {
+        const double aspect = percent / 100.0;
+        if (wallForCubes(MaxWallCubes, aspect).cubes() > MaxWallCubes) {
+            ++overTheLimit;
+            EXPECT_LE(wallForCubesWithinLimit(MaxWallCubes, aspect).cubes(), MaxWallCubes) << aspect;
+        }
+    }
+    EXPECT_GT(overTheLimit, 0);
+}
+
 } // namespace
 } // namespace tessaly::pattern
