@@ -31,11 +31,11 @@ struct LoadedPhoto
     QString error;
 };
 
-LoadedPhoto loadPhoto(const QString &path)
+LoadedPhoto loadPhoto(const QString &path, pattern::EmbeddedColourSpace colourSpace)
 {
     if (path.isEmpty())
         return {pattern::srgbPictureOf(Resources::samplePicture()), {}};
-    pattern::PictureIntake intake = pattern::loadPatternPicture(path.toUtf8().toStdString());
+    pattern::PictureIntake intake = pattern::loadPatternPicture(path.toUtf8().toStdString(), colourSpace);
     if (intake.picture.isNull())
         return {{}, QStringLiteral("cannot use the picture \"%1\": %2")
                         .arg(QDir::toNativeSeparators(path), QString::fromStdString(intake.error))};
@@ -84,7 +84,9 @@ GuidePhotoPattern makeGuidePhotoPattern(const QString &path, const PhotoSettings
     made.facts.adjustments = settings.adjustments;
 
     progress.start(QStringLiteral("Loading picture"));
-    const LoadedPhoto photo = loadPhoto(path);
+    const LoadedPhoto photo = loadPhoto(path, settings.method == pattern::Method::Exact
+                                                  ? pattern::EmbeddedColourSpace::Ignore
+                                                  : pattern::EmbeddedColourSpace::ConvertToSrgb);
     if (photo.picture.isNull())
         return refused(photo.error);
     if (stopped()) {

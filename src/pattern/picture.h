@@ -25,6 +25,12 @@ struct SrgbPicture
     }
 };
 
+// How a picture file's embedded colour space (an ICC profile, a PNG's
+// gamma) is taken: a photograph's colours are converted to sRGB from it; a
+// sticker map's pixels are read as they are stored, for they name palette
+// colours exactly, whatever a paint program wrote beside them.
+enum class EmbeddedColourSpace { ConvertToSrgb, Ignore };
+
 // Each cell's colour in linear light: the target a pattern matches.
 using LinearGrid = Grid<LinearRgb>;
 

@@ -16,7 +16,9 @@ struct PictureIntake
 // Reads the picture file at path (UTF-8) as the window reads pictures (the
 // first frame, a JPEG's EXIF orientation applied, any format Qt reads, the
 // same size limit), then converts it to sRGB from its embedded colour space
-// and composites it over white, as srgbPictureOf does. Never throws.
-PictureIntake loadPatternPicture(const std::string &path);
+// (unless told to ignore it) and composites it over white, as srgbPictureOf
+// does. Never throws.
+PictureIntake loadPatternPicture(const std::string &path,
+                                 EmbeddedColourSpace colourSpace = EmbeddedColourSpace::ConvertToSrgb);
 
 } // namespace tessaly::pattern

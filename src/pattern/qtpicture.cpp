@@ -29,11 +29,12 @@ std::uint8_t overWhite(int channel, int alpha)
 
 } // namespace
 
-SrgbPicture srgbPictureOf(QImage image)
+SrgbPicture srgbPictureOf(QImage image, EmbeddedColourSpace colourSpace)
 {
     if (image.isNull())
         return {};
-    convertToSrgb(image);
+    if (colourSpace == EmbeddedColourSpace::ConvertToSrgb)
+        convertToSrgb(image);
 
     SrgbPicture picture{image.width(), image.height(), {}};
     picture.rgb.resize(std::size_t(picture.width) * std::size_t(picture.height) * 3);

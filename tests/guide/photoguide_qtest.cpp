@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QColorSpace>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +46,7 @@ class PhotoGuideTest : public QObject
 
 private slots:
     void mapBecomesTheCubes();
+    void mapIsReadAsStoredWhateverItsColourSpace();
     void stickersReadBackAsTheSameGuide_data();
     void stickersReadBackAsTheSameGuide();
     void cubeCountTakesThePictureShape_data();
@@ -65,6 +67,24 @@ void PhotoGuideTest::mapBecomesTheCubes()
     // Each cube's nine stickers in reading order, cubes row by row.
     QCOMPARE(cubeFaces(csv), (QStringList{"1 1 WYROBGWWW", "2 1 GGGWWWBYB", "1 2 RRRYYYBBB", "2 2 OOOGGGWYR"}));
     QVERIFY(readFile(csv).startsWith("column,row,front,top,turns,moves,face\n"));
+}
+
+// A paint program may write a profile or a gamma beside the pixels; a map's
+// pixels name palette colours all the same.
+void PhotoGuideTest::mapIsReadAsStoredWhateverItsColourSpace()
+{
+    QTemporaryDir folder;
+    const QString map = folder.filePath(QStringLiteral("map.png"));
+    QImage picture = stickerMapPicture({"WYRGGG", "OBGWWW", "WWWBYB"});
+    picture.setColorSpace(QColorSpace(QColorSpace::Primaries::SRgb, 1.8f));
+    QVERIFY(picture.save(map));
+    const QColorSpace stored = QImage(map).colorSpace();
+    QVERIFY(stored.isValid() && stored != QColorSpace(QColorSpace::SRgb)); // else the case tests nothing
+    const QString csv = folder.filePath(QStringLiteral("guide.csv"));
+
+    const GuideResult result = runGuide({"--method", "exact", "--csv", csv, map});
+    QVERIFY2(result.status == 0, qPrintable(result.err));
+    QCOMPARE(cubeFaces(csv), (QStringList{"1 1 WYROBGWWW", "2 1 GGGWWWBYB"}));
 }
 
 void PhotoGuideTest::stickersReadBackAsTheSameGuide_data()
