@@ -39,8 +39,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/tessaly/tessaly)
 # Chinese and need a font that has them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
-# Pictures beyond Qt's built-in formats (WebP, TIFF, ...), and Wayland
-# sessions without XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, qt6-wayland")
+# Pictures beyond Qt's built-in formats (WebP, TIFF, ...), Wayland sessions
+# without XWayland, and Qt's own dialogs and messages in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

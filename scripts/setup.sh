@@ -15,8 +15,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick desktop-file-utils
     # comparing the pages of PDF guides
     poppler-utils
-    # the window's Chinese captions
-    fonts-wqy-microhei
+    # the window's Chinese captions, and Qt's own dialogs in the user's language
+    fonts-wqy-microhei qt6-translations-l10n
     # the Debian package and its checks
     dpkg-dev fakeroot file lintian appstream passwd
 )

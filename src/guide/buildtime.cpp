@@ -41,6 +41,19 @@ double buildSeconds(const CubeWork &work, const BuildPace &pace)
     return double(work.cubes) * pace.secondsPerCube + double(work.turns) * pace.secondsPerTurn;
 }
 
+namespace {
+
+// "12,039": a long wall's hours read at a glance.
+std::string withThousands(long long number)
+{
+    std::string digits = std::to_string(number);
+    for (int at = int(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(std::size_t(at), 1, ',');
+    return digits;
+}
+
+} // namespace
+
 RoundedBuildTime roundBuildTime(double seconds)
 {
     const long long minutes = std::llround(seconds / 60);
@@ -54,9 +67,8 @@ std::string formatBuildTime(double seconds)
         return "< 1 min";
     if (time.hours == 0)
         return std::to_string(time.minutes) + " min";
-    if (time.minutes == 0)
-        return std::to_string(time.hours) + " h";
-    return std::to_string(time.hours) + " h " + std::to_string(time.minutes) + " min";
+    const std::string hours = withThousands(time.hours) + " h";
+    return time.minutes == 0 ? hours : hours + " " + std::to_string(time.minutes) + " min";
 }
 
 } // namespace tessaly

@@ -340,6 +340,13 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         const QString name = output.option.names().constLast();
         if (output.path.isEmpty())
             return failed(line, QStringLiteral("No file name given for --%1.").arg(name));
+        // A picture named for another format would open as that format, and
+        // a sticker map must keep its colours exact.
+        const QString suffix = QFileInfo(output.path).suffix();
+        if ((&output.path == &options.previewPath || &output.path == &options.stickersPath) && !suffix.isEmpty()
+            && suffix.compare(QStringLiteral("png"), Qt::CaseInsensitive) != 0)
+            return failed(line, QStringLiteral("--%1 writes a PNG: give it a name ending in .png, not \"%2\".")
+                                    .arg(name, output.path));
         const QString file = fileIdentity(output.path);
         if (outputFiles.contains(file))
             return failed(line, QStringLiteral("The file \"%1\" is given for two outputs.").arg(output.path));

@@ -123,6 +123,8 @@ OptionValue<pattern::Method> methodNamed(const QString &name)
         if (name.compare(QLatin1String(method.name), Qt::CaseInsensitive) == 0)
             return {method.method, {}};
     }
+    if (name.compare(QLatin1String("optimized"), Qt::CaseInsensitive) == 0) // as Americans write it
+        return {pattern::Method::Optimised, {}};
     return refused<pattern::Method>(
         QStringLiteral("Invalid method \"%1\": use optimised, nearest, ordered, diffusion, atkinson or exact.")
             .arg(name));

@@ -55,7 +55,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildTimeTextTest,
                                          TimeTextCase{30, "1 min"}, TimeTextCase{89, "1 min"},
                                          TimeTextCase{90, "2 min"}, TimeTextCase{3569, "59 min"},
                                          TimeTextCase{3570, "1 h"}, TimeTextCase{9300, "2 h 35 min"},
-                                         TimeTextCase{11477, "3 h 11 min"}, TimeTextCase{360000, "100 h"}));
+                                         TimeTextCase{11477, "3 h 11 min"}, TimeTextCase{360000, "100 h"},
+                                         TimeTextCase{3600.0 * 12039, "12,039 h"},
+                                         TimeTextCase{3600.0 * 1'234'567 + 60, "1,234,567 h 1 min"}));
 
 TEST(CubeWorkTest, CountsTheSpanOnly)
 {

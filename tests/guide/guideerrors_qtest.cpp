@@ -80,6 +80,10 @@ void GuideErrorsTest::fails_data()
                                             << "given for two outputs";
     QTest::newRow("output over the picture") << QStringList{"@a.png", "--bmp", "@folder/../a.png"} << 1
                                              << "is read and would be written over";
+    QTest::newRow("preview not a PNG") << QStringList{"--wall", "2x2", "--preview", "@wall.jpg"} << 1
+                                       << "--preview writes a PNG: give it a name ending in .png";
+    QTest::newRow("sticker map not a PNG") << QStringList{"--wall", "2x2", "--stickers", "@map.JPEG", "--csv", csv}
+                                           << 1 << "--stickers writes a PNG";
     QTest::newRow("empty picture name") << QStringList{"", "--csv", csv} << 1 << "The PICTURE given is an empty name";
     QTest::newRow("preview scale without a preview") << QStringList{"--wall", "2x2", "--preview-scale", "4", "--csv", csv}
                                                      << 1 << "--preview-scale goes with --preview.";

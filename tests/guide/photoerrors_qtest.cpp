@@ -104,7 +104,7 @@ void PhotoErrorsTest::fails_data()
     QTest::newRow("sticker map over the picture") << QStringList{"--wall", "2x2", "--stickers", "@photo.png", "@photo.png"}
                                                   << 1 << "is read and would be written over";
     QTest::newRow("output over the palette")
-        << QStringList{"--wall", "2x2", "--palette", "@five.txt", "--stickers", "@five.txt", "@photo.png"} << 1
+        << QStringList{"--wall", "2x2", "--palette", "@five.txt", "--csv", "@five.txt", "@photo.png"} << 1
         << "is read and would be written over";
     QTest::newRow("one file for two outputs") << QStringList{"--cubes", "9", "--stickers", "@new.png"} << 1
                                               << "given for two outputs";

@@ -1,11 +1,12 @@
-// How the command line reads a number of columns by rows, for --wall and
-// --panel alike.
+// How the command line reads the photo options' values: columns by rows,
+// for --wall and --panel alike, and the methods' names.
 
 #include "guide/photooptionvalues.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 
 namespace tessaly {
 namespace {
@@ -61,6 +62,23 @@ TEST(WallSizeFromText, RefusesEmptyAndOversizedWallsSayingWhy)
     // A side past the limit alone, whose product with the other would overflow.
     EXPECT_TRUE(wallSizeFromText(QStringLiteral("4000000000x4000000000"))
                     .error.contains(QStringLiteral("at most 1000000 cubes")));
+}
+
+TEST(MethodNamed, TakesEachNameInAnyCaseAndTheAmericanSpelling)
+{
+    const std::pair<const char *, pattern::Method> named[] = {
+        {"optimised", pattern::Method::Optimised}, {"Optimized", pattern::Method::Optimised},
+        {"NEAREST", pattern::Method::Nearest},     {"ordered", pattern::Method::Ordered},
+        {"diffusion", pattern::Method::Diffusion}, {"Atkinson", pattern::Method::Atkinson},
+        {"exact", pattern::Method::Exact},
+    };
+    for (const auto &[name, method] : named) {
+        const auto read = methodNamed(QString::fromUtf8(name));
+        ASSERT_TRUE(read.value) << name;
+        EXPECT_EQ(*read.value, method) << name;
+    }
+    for (const char *name : {"optimise", "best", ""})
+        EXPECT_TRUE(methodNamed(QString::fromUtf8(name)).error.startsWith(QStringLiteral("Invalid method"))) << name;
 }
 
 } // namespace
