@@ -12,9 +12,12 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -183,16 +186,23 @@ public:
     // that the even bands, and then the odd ones, can be worked on at the
     // same time without touching each other's cells; each band goes in
     // reading order. The result is the same on any number of threads.
-    // Returns how many cells changed.
-    long long sweep(unsigned threads)
+    // After each band the calling thread works, carryOn hears how many of
+    // the pass's bands are done; when it says no, the pass stops at the next
+    // band. Returns how many cells changed, or empty when stopped.
+    std::optional<long long> sweep(unsigned threads, const std::function<bool(int done, int total)> &carryOn)
     {
         const int bands = (m_height + BandRows - 1) / BandRows;
         std::vector<std::vector<CellBox>> changed{std::size_t(bands)};
-        for (int parity = 0; parity < 2; ++parity) {
+        const std::thread::id caller = std::this_thread::get_id();
+        std::atomic<int> bandsDone = 0;
+        std::atomic<bool> stopped = false;
+        for (int parity = 0; parity < 2 && !stopped; ++parity) {
             std::vector<int> work;
             for (int band = parity; band < bands; band += 2)
                 work.push_back(band);
             inParallel(threads, int(work.size()), [&](int item) {
+                if (stopped)
+                    return;
                 const int band = work[std::size_t(item)];
                 const int bottom = std::min(m_height, (band + 1) * BandRows);
                 for (int y = band * BandRows; y < bottom; ++y) {
@@ -207,8 +217,13 @@ public:
                             if (improveCube(left, top))
                                 changed[std::size_t(band)].push_back({left, top, left + 2, top + 2});
                 }
+                const int done = ++bandsDone;
+                if (carryOn && std::this_thread::get_id() == caller && !carryOn(done, bands))
+                    stopped = true;
             });
         }
+        if (stopped)
+            return std::nullopt;
 
         std::fill(m_dirty.begin(), m_dirty.end(), 0);
         long long changes = 0;
@@ -594,20 +609,30 @@ std::optional<StickerGrid> optimiseLikeness(const LinearGrid &target, const Stic
     if (target.isEmpty() || palette.colours.size() < 2)
         return start;
     const unsigned threads = settings.threads != 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
+    // Progress in steps of a pass, told after each band as well, so that a
+    // large wall shows its progress and stops soon when told to.
+    constexpr long long StepsAPass = 1000;
+    const auto carryOn = [&](int pass, long long steps) {
+        return !progress || progress(pass * StepsAPass + steps, settings.maxSweeps * StepsAPass);
+    };
     LikenessSearch search(target, palette, start, settings, threads);
     double lastObjective = search.objective();
     for (int pass = 0; pass < settings.maxSweeps; ++pass) {
-        if (progress && !progress(pass, settings.maxSweeps))
+        if (!carryOn(pass, 0))
             return std::nullopt;
-        const long long changes = search.sweep(threads);
+        const std::optional<long long> changes = search.sweep(threads, [&](int done, int total) {
+            return carryOn(pass, StepsAPass * done / total);
+        });
+        if (!changes)
+            return std::nullopt;
         const double objective = search.objective();
-        if (changes == 0 || objective > lastObjective * (1.0 - settings.minimumImprovement))
+        if (*changes == 0 || objective > lastObjective * (1.0 - settings.minimumImprovement))
             break;
         lastObjective = objective;
         search.renewMetrics(threads);
     }
     search.enforceTurnLimit();
-    if (progress && !progress(settings.maxSweeps, settings.maxSweeps))
+    if (!carryOn(settings.maxSweeps, 0))
         return std::nullopt;
     return search.pattern();
 }

@@ -33,8 +33,8 @@ struct LikenessOptimiserSettings
 // takes another palette colour only when the true score of every blurred
 // cell it reaches, plus the weighted turns of its cube, says that lowers the
 // whole; a fast local form of CIEDE2000 picks which colours to try. Passes
-// over the cells go on until one gains too little. Empty when progress
-// cancels.
+// over the cells go on until one gains too little. Progress is told in
+// thousandths of a pass, within passes too; empty when it cancels.
 std::optional<StickerGrid> optimiseLikeness(const LinearGrid &target, const StickerPalette &palette,
                                             const StickerGrid &start,
                                             const LikenessOptimiserSettings &settings = {},

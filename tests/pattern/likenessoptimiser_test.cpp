@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace tessaly::pattern {
 namespace {
@@ -131,6 +134,34 @@ TEST(LikenessOptimiser, StopsWhenProgressCancels)
                                             [&](long long, long long) { return ++calls < 2; });
     EXPECT_FALSE(optimised);
     EXPECT_EQ(calls, 2);
+}
+
+// A tall picture has many bands a pass: progress is told within passes,
+// in order, ending at the whole; a cancel there stops the pass.
+TEST(LikenessOptimiser, TellsProgressWithinPasses)
+{
+    const StickerPalette palette = test::cubePalette();
+    const LinearGrid target = smoothPicture(30, 120, 4);
+    LikenessOptimiserSettings settings;
+    settings.threads = 1;
+    std::vector<std::pair<long long, long long>> told;
+    const auto optimised = optimiseLikeness(target, palette, nearestColour(target, palette), settings,
+                                            [&](long long done, long long total) {
+                                                told.emplace_back(done, total);
+                                                return true;
+                                            });
+    ASSERT_TRUE(optimised);
+    ASSERT_GE(told.size(), 3u);
+    const long long total = told.front().second;
+    EXPECT_EQ(told.back(), std::make_pair(total, total));
+    EXPECT_TRUE(std::ranges::is_sorted(told));
+    EXPECT_TRUE(std::ranges::any_of(told, [&](const auto &step) { return step.first % (total / settings.maxSweeps) != 0; }));
+
+    int calls = 0;
+    const auto cancelled = optimiseLikeness(target, palette, nearestColour(target, palette), settings,
+                                            [&](long long, long long) { return ++calls < 2; });
+    EXPECT_FALSE(cancelled);
+    EXPECT_EQ(calls, 2); // the start, then the first band
 }
 
 // The total turns of a pattern of whole cubes, by the turn table.
