@@ -2,6 +2,7 @@
 #include "studio/studiodocument.h"
 #include "studio/studioeditcommand.h"
 #include "studio/studiowindow.h"
+#include "support/whitewall.h"
 #include "studio/wallview.h"
 
 #include <QLabel>
@@ -10,20 +11,9 @@
 
 using namespace tessaly;
 using namespace tessaly::studio;
+using tessaly::test::whiteWall;
 
 namespace {
-
-// A quick stand-in for the pattern maker: every sticker white.
-pattern::PhotoPatternResult whiteWall(const pattern::SrgbPicture &, const pattern::PatternRecipe &recipe,
-                                      const pattern::PatternProgress &)
-{
-    const int width = recipe.wall.cellColumns();
-    const int height = recipe.wall.cellRows();
-    pattern::PhotoPatternResult result;
-    result.pattern = pattern::PhotoPattern{pattern::StickerGrid(width, height, pattern::Sticker::White),
-                                           pattern::LinearGrid(width, height, pattern::LinearRgb{1, 1, 1}), 0.0};
-    return result;
-}
 
 void paintSticker(StudioDocument &document, int x, int y, pattern::Sticker sticker)
 {

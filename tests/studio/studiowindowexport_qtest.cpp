@@ -1,35 +1,30 @@
 #include "studio/studiodocument.h"
 #include "studio/studioeditcommand.h"
 #include "studio/studiowindow.h"
+#include "support/messageboxcloser.h"
+#include "support/whitewall.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace tessaly;
 using namespace tessaly::studio;
 
 namespace {
 
-// A quick stand-in for the pattern maker: every sticker white; a wall 7
-// cubes wide is refused.
-pattern::PhotoPatternResult whiteWall(const pattern::SrgbPicture &, const pattern::PatternRecipe &recipe,
-                                      const pattern::PatternProgress &)
+// The white stand-in for the pattern maker, which refuses a wall 7 cubes wide.
+pattern::PhotoPatternResult whiteWallNotSeven(const pattern::SrgbPicture &picture, const pattern::PatternRecipe &recipe,
+                                             const pattern::PatternProgress &progress)
 {
-    const int width = recipe.wall.cellColumns();
-    const int height = recipe.wall.cellRows();
-    pattern::PhotoPatternResult result;
     if (recipe.wall.columns == 7) {
-        result.error = "no wall of 7 columns";
-        return result;
+        pattern::PhotoPatternResult refused;
+        refused.error = "no wall of 7 columns";
+        return refused;
     }
-    result.pattern = pattern::PhotoPattern{pattern::StickerGrid(width, height, pattern::Sticker::White),
-                                           pattern::LinearGrid(width, height, pattern::LinearRgb{1, 1, 1}), 0.0};
-    return result;
+    return test::whiteWall(picture, recipe, progress);
 }
 
 int csvRows(const QString &path)
@@ -52,7 +47,7 @@ private slots:
     void exportsThePatternOfTheCurrentSettings()
     {
         QTemporaryDir folder;
-        StudioWindow window(&whiteWall);
+        StudioWindow window(&whiteWallNotSeven);
         QSignalSpy made(&window.worker(), &PatternWorker::finished);
         QVERIFY(made.wait(10'000));
         StudioDocument &document = window.document();
@@ -85,25 +80,18 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, reason);
         QTemporaryDir folder;
-        StudioWindow window(&whiteWall);
+        StudioWindow window(&whiteWallNotSeven);
         QSignalSpy made(&window.worker(), &PatternWorker::finished);
         QVERIFY(made.wait(10'000));
-        QString told;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                told = box->text();
-                box->accept();
-            }
-        });
-        closer.start(20);
+        const test::MessageBoxCloser closer;
         StudioDocument &document = window.document();
         pattern::PatternRecipe recipe = document.state().recipe;
         recipe.wall = {columns, 4};
         document.undoStack().push(
             new StudioEditCommand(document, QStringLiteral("wall"), withSettings(document.state(), recipe, 0)));
         window.exportPattern(ExportKind::Preview, folder.filePath(name));
-        QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), 30'000);
+        QTRY_VERIFY_WITH_TIMEOUT(!closer.told().isEmpty(), 30'000);
+        const QString &told = closer.told();
         QVERIFY2(told.contains(QStringLiteral("Cannot export")) && told.contains(reason), qPrintable(told));
         QVERIFY(!QFile::exists(folder.filePath(name)));
     }

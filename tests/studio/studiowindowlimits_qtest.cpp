@@ -2,34 +2,23 @@
 #include "guide/photooptionvalues.h"
 #include "studio/studiodocument.h"
 #include "studio/studiowindow.h"
+#include "support/messageboxcloser.h"
+#include "support/whitewall.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QLocale>
-#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace tessaly;
 using namespace tessaly::studio;
+using tessaly::test::whiteWall;
 
 namespace {
 
-// A quick stand-in for the pattern maker: every sticker white.
-pattern::PhotoPatternResult whiteWall(const pattern::SrgbPicture &, const pattern::PatternRecipe &recipe,
-                                      const pattern::PatternProgress &)
-{
-    const int width = recipe.wall.cellColumns();
-    const int height = recipe.wall.cellRows();
-    pattern::PhotoPatternResult result;
-    result.pattern = pattern::PhotoPattern{pattern::StickerGrid(width, height, pattern::Sticker::White),
-                                           pattern::LinearGrid(width, height, pattern::LinearRgb{1, 1, 1}), 0.0};
-    return result;
-}
 
 // A project of the wall and budget made from a small picture in the folder.
 QString writeProject(const QTemporaryDir &folder, pattern::WallSize wall, long long cubeBudget)
@@ -81,18 +70,11 @@ private slots:
         QVERIFY(!path.isEmpty());
         StudioWindow window(&whiteWall);
         QSignalSpy reset(&window.document(), &StudioDocument::documentReset);
-        QString told;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                told = box->text();
-                box->accept();
-            }
-        });
-        closer.start(20);
+        const test::MessageBoxCloser closer;
 
         QCOMPARE(window.openProject(path), opens);
         if (!opens) {
+            const QString &told = closer.told();
             QVERIFY2(told.contains(QStringLiteral("Cannot open")) && told.contains(QString::number(MaxWallCubes)),
                      qPrintable(told));
             return;
@@ -102,7 +84,7 @@ private slots:
         QCOMPARE(window.findChild<QSpinBox *>(QStringLiteral("columns"))->value(), columns);
         QCOMPARE(window.findChild<QSpinBox *>(QStringLiteral("rows"))->value(), rows);
         QCOMPARE(window.findChild<QSpinBox *>(QStringLiteral("cubes"))->value(), columns * rows);
-        QVERIFY2(told.isEmpty(), qPrintable(told));
+        QVERIFY2(closer.told().isEmpty(), qPrintable(closer.told()));
     }
 };
 
