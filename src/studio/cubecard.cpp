@@ -60,6 +60,9 @@ CubeCard::CubeCard(QWidget *parent)
 {
     m_text->setObjectName(QStringLiteral("cubeText"));
     m_text->setWordWrap(true);
+    // Wrapped to the dock's width, never widening it: the wall beside it
+    // would jump sideways with each cube shown.
+    m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_drawing, 0, Qt::AlignHCenter);

@@ -184,18 +184,28 @@ void StudioWindow::createDocks()
     };
     m_sourceView = new SourcePictureView;
     m_settings = new SettingsPanel;
-    auto *settingsScroll = new QScrollArea;
-    settingsScroll->setWidget(m_settings);
-    settingsScroll->setWidgetResizable(true);
-    settingsScroll->setFrameShape(QFrame::NoFrame);
+    // Panels that may be taller than their dock scroll rather than squeeze.
+    const auto scrolling = [](QWidget *panel) {
+        auto *scroll = new QScrollArea;
+        scroll->setWidget(panel);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        return scroll;
+    };
+    QScrollArea *settingsScroll = scrolling(m_settings);
     m_figures = new FiguresPanel;
     m_guideLayout = new GuideLayoutPanel;
     m_cubeCard = new CubeCard;
     addDock(tr("Source Picture"), QStringLiteral("source"), m_sourceView, Qt::LeftDockWidgetArea);
     addDock(tr("Settings"), QStringLiteral("settings"), settingsScroll, Qt::LeftDockWidgetArea);
-    addDock(tr("Figures"), QStringLiteral("figures"), m_figures, Qt::RightDockWidgetArea);
-    addDock(tr("Guide"), QStringLiteral("guide"), m_guideLayout, Qt::RightDockWidgetArea);
-    addDock(tr("Cube"), QStringLiteral("cube"), m_cubeCard, Qt::RightDockWidgetArea);
+    QDockWidget *figures = addDock(tr("Figures"), QStringLiteral("figures"), m_figures, Qt::RightDockWidgetArea);
+    QDockWidget *guide = addDock(tr("Guide"), QStringLiteral("guide"), m_guideLayout, Qt::RightDockWidgetArea);
+    QDockWidget *cube = addDock(tr("Cube"), QStringLiteral("cube"), scrolling(m_cubeCard), Qt::RightDockWidgetArea);
+    // The figures and the guide's few settings as tall as they need, the
+    // rest for the cube's card (until the user's own layout is restored).
+    resizeDocks({figures, guide, cube},
+                {m_figures->sizeHint().height(), m_guideLayout->sizeHint().height(), QWIDGETSIZE_MAX},
+                Qt::Vertical);
 
     connect(m_settings, &SettingsPanel::settingsEdited, this, &StudioWindow::settingsEdited);
     connect(m_guideLayout, &GuideLayoutPanel::layoutEdited, this, [this](const GuideLayout &layout, const QString &what,
