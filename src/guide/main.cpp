@@ -19,12 +19,25 @@ void requestInterrupt(int)
     interruptRequested = 1;
 }
 
+// Standard error is the guide's own voice. Qt warns there on every run of a
+// session without a runtime folder (a root shell, a container), about a
+// folder the guide never uses; that warning is dropped, every other kept.
+QtMessageHandler qtMessages = nullptr;
+
+void guideMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    qtMessages(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // The guide never shows a window: it runs without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtMessages = qInstallMessageHandler(guideMessages);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tessaly-guide"));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
