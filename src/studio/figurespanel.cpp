@@ -113,9 +113,10 @@ QString FiguresPanel::timeText(double seconds)
         return tr("< 1 min");
     if (time.hours == 0)
         return tr("%1 min").arg(time.minutes);
+    const QString hours = QLocale().toString(time.hours); // "12,039"
     if (time.minutes == 0)
-        return tr("%1 h").arg(time.hours);
-    return tr("%1 h %2 min").arg(time.hours).arg(time.minutes);
+        return tr("%1 h").arg(hours);
+    return tr("%1 h %2 min").arg(hours).arg(time.minutes);
 }
 
 void FiguresPanel::clear()
