@@ -57,7 +57,11 @@ QString OutputFile::errorString() const
 
 QString fileIdentity(const QString &path)
 {
-    const QFileInfo info(path);
+    QFileInfo info(path);
+    // A link to a file still to be made names that file (a few links deep,
+    // in case they go round).
+    for (int links = 0; links < 8 && !info.exists() && info.isSymLink(); ++links)
+        info = QFileInfo(info.symLinkTarget());
     if (info.exists())
         return info.canonicalFilePath();
     const QString folder = info.absoluteDir().canonicalPath();

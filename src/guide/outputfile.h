@@ -37,7 +37,7 @@ private:
 
 // The file a path names, as one name for comparisons: the canonical path of
 // an existing file (links and "." resolved), else the path within its
-// folder's canonical path.
+// folder's canonical path, through any links to it.
 QString fileIdentity(const QString &path);
 
 } // namespace tessaly

@@ -84,6 +84,12 @@ TEST(FileIdentityTest, NamesOneFileOneWay)
     EXPECT_EQ(fileIdentity(folder.filePath(QStringLiteral("./a.png"))), fileIdentity(file));
     EXPECT_EQ(fileIdentity(folder.filePath(QStringLiteral("sub/../a.png"))), fileIdentity(file));
     EXPECT_EQ(fileIdentity(folder.filePath(QStringLiteral("link.png"))), fileIdentity(file));
+    // A link to a file still to be made, and a link that goes round.
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("later.csv")), folder.filePath(QStringLiteral("soon.csv"))));
+    EXPECT_EQ(fileIdentity(folder.filePath(QStringLiteral("soon.csv"))),
+              fileIdentity(folder.filePath(QStringLiteral("later.csv"))));
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("round.csv")), folder.filePath(QStringLiteral("round.csv"))));
+    EXPECT_FALSE(fileIdentity(folder.filePath(QStringLiteral("round.csv"))).isEmpty());
     // A file still to be made.
     EXPECT_EQ(fileIdentity(folder.filePath(QStringLiteral("sub/../new.csv"))),
               fileIdentity(folder.filePath(QStringLiteral("new.csv"))));
