@@ -48,9 +48,14 @@ GuidePhotoPattern readStickerMap(const QString &path, const pattern::SrgbPicture
 {
     const QString shown = QDir::toNativeSeparators(path);
     pattern::StickerMapReading reading = pattern::readStickerMap(pixelGridOf(picture), made.facts.palette);
-    if (!reading.stickers)
-        return refused(QStringLiteral("cannot read the sticker map \"%1\": %2")
-                           .arg(shown, QString::fromStdString(reading.error)));
+    if (!reading.stickers) {
+        // The commonest cause: a map made with other colours read with the standard ones.
+        const QString hint = settings.palette == PhotoSettings().palette
+                                 ? QStringLiteral(" (a map made with --palette is read with the same --palette)")
+                                 : QString();
+        return refused(QStringLiteral("cannot read the sticker map \"%1\": %2%3")
+                           .arg(shown, QString::fromStdString(reading.error), hint));
+    }
     const pattern::WallSize wall{reading.stickers->width() / 3, reading.stickers->height() / 3};
     if (settings.wall && *settings.wall != wall)
         return refused(QStringLiteral("the sticker map \"%1\" is a wall of %2, not the %3 of --wall")

@@ -151,6 +151,8 @@ void PhotoErrorsTest::fails_data()
     QTest::newRow("foreign pixel in a map") << QStringList{"--method", "exact", "@foreign.png"} << 2
                                             << "(4, 1)";
     QTest::newRow("foreign pixel's colour") << QStringList{"--method", "exact", "@foreign.png"} << 2 << "#123456";
+    QTest::newRow("hint at the palette") << QStringList{"--method", "exact", "@foreign.png"} << 2
+                                         << "(a map made with --palette is read with the same --palette)";
     QTest::newRow("colour left out of the palette")
         << QStringList{"--method", "exact", "--colours", "WYRO", "@map.png"} << 2 << "#0046AD";
     QTest::newRow("map of part cubes") << QStringList{"--method", "exact", "@odd.png"} << 2
