@@ -84,7 +84,11 @@ int GuideProgram::run(const QStringList &arguments)
               << Qt::flush;
         return Success;
     case GuideCommandLine::Request::Error:
-        m_err << "tessaly-guide: " << line.error << "\n\n" << line.helpText << Qt::flush;
+        // The usage line alone, so that the error stays on the screen.
+        m_err << "tessaly-guide: " << line.error << '\n'
+              << line.helpText.section(QLatin1Char('\n'), 0, 0) << '\n'
+              << "Try 'tessaly-guide --help' for the options.\n"
+              << Qt::flush;
         return UsageError;
     case GuideCommandLine::Request::Run:
         break;
