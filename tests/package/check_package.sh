@@ -56,6 +56,7 @@ for path in usr/bin/tessaly usr/bin/tessaly-guide usr/bin/tessaly-studio \
     usr/share/applications/io.github.tessaly.Tessaly.desktop \
     usr/share/applications/io.github.tessaly.Studio.desktop \
     usr/share/metainfo/io.github.tessaly.Studio.metainfo.xml \
+    usr/share/mime/packages/io.github.tessaly.Studio.xml \
     usr/share/man/man1/tessaly-studio.1.gz \
     usr/share/icons/hicolor/{16x16,48x48,256x256}/apps/io.github.tessaly.Tessaly.png \
     usr/share/metainfo/io.github.tessaly.Tessaly.metainfo.xml \
