@@ -27,7 +27,7 @@ std::vector<Recipe> collectRecipes(const BuildGuide &guide, const WallPlan &plan
     for (int block = 0; block < int(plan.blocks.size()); ++block) {
         const CubeSpan &span = plan.blocks[std::size_t(block)].cubes;
         int card = 0;
-        for (int row = span.row; row <= span.lastRow(); ++row) {
+        for (const int row : rowsInBuildOrder(span, plan.shape.order)) {
             for (int column = span.column; column <= span.lastColumn(); ++column, ++card) {
                 const GuideCube &cube = guide.cubeAt(column, row);
                 const auto [found, isNew] = recipeOfFace.try_emplace(faceKey(cube.face), recipes.size());

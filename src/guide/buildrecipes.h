@@ -13,7 +13,7 @@ struct WallPlan;
 struct RecipeCube
 {
     int block = 0;  // index into WallPlan::blocks, in build order
-    int card = 0;   // the cube's card on its block page, from 0 in reading order
+    int card = 0;   // the cube's card on its block page, from 0 in build order (rowsInBuildOrder)
     int column = 1; // in the wall, from 1
     int row = 1;
 };
@@ -32,7 +32,7 @@ struct Recipe
 // Every distinct face of the guide as a recipe: each cube of the wall in
 // exactly one. Recipes with the most cubes come first; of those with as
 // many, the one whose first cube comes first in build order (block by
-// block, each block's cubes in reading order). The plan must be the
+// block, each block's cubes row by row in build order). The plan must be the
 // guide's wall.
 std::vector<Recipe> collectRecipes(const BuildGuide &guide, const WallPlan &plan);
 

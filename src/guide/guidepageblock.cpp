@@ -105,8 +105,10 @@ void drawBlockPage(QPainter &painter, const GuidePageContext &context, int block
     drawBlockMap(painter, context, block, cubes);
 
     const PageLayout &layout = context.layout;
+    // Each card where its cube sits in the block, numbered in build order.
+    const PlanBlock &planned = context.plan.wall.blocks[std::size_t(block)];
     int card = 0;
-    for (int row = cubes.top(); row <= cubes.bottom(); ++row) {
+    for (const int row : rowsInBuildOrder(planned.cubes, context.plan.wall.shape.order)) {
         for (int column = cubes.left(); column <= cubes.right(); ++column) {
             drawCubeCard(painter, context, context.guide.cubeAt(column, row),
                          layout.cardRect(column - cubes.left(), row - cubes.top()), ++card);

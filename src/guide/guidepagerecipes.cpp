@@ -91,7 +91,7 @@ void drawBand(QPainter &painter, const GuidePageContext &context, int recipePage
                        "Every cube of a recipe shows the same face and takes the same twists: make them all in one "
                        "go, then mount them by their block pages. Only recipes with turns are listed; %1 more cubes "
                        "need none. Where: “B3: 1–3, 7” is 区块 block 3, 卡片 cards 1 to 3 and 7, numbered on the "
-                       "block's page in reading order.")
+                       "block's page row by row in build order.")
             .arg(countText(context.guide.figures.cubesWithoutTurns));
     painter.setFont(context.fonts.text(PageLayout::SmallFontSize + 1));
     painter.setPen(RuleColour);

@@ -108,4 +108,14 @@ int WallPlan::blockAt(int cubeColumn, int cubeRow) const
     return panel.firstBlock + blockStep * panel.blocksAcross + (cubeColumn - panel.cubes.column) / shape.block.columns;
 }
 
+std::vector<int> rowsInBuildOrder(const CubeSpan &span, BuildOrder order)
+{
+    std::vector<int> rows;
+    for (int row = span.row; row <= span.lastRow(); ++row)
+        rows.push_back(row);
+    if (order == BuildOrder::BottomUp)
+        std::ranges::reverse(rows);
+    return rows;
+}
+
 } // namespace tessaly

@@ -91,4 +91,9 @@ struct WallPlan
 // as 1; a wall without cubes has no panels and no blocks.
 WallPlan planWall(int cubeColumns, int cubeRows, const WallShape &shape);
 
+// A span's rows (from 1, as GuideCube counts) in the order they are built:
+// the top one first, or for bottom-up the bottom one first. A block's cards
+// are numbered so, each row left to right.
+std::vector<int> rowsInBuildOrder(const CubeSpan &span, BuildOrder order);
+
 } // namespace tessaly

@@ -86,6 +86,26 @@ TEST(BuildRecipesTest, TiesGoToTheRecipeNeededFirst)
     EXPECT_EQ(firstFace(BuildOrder::BottomUp), B); // cube 1,2 comes first
 }
 
+// A wall built from the floor numbers each block's cards from its bottom
+// row up, each row left to right, as it is mounted.
+TEST(BuildRecipesTest, CardsAreNumberedInBuildOrder)
+{
+    // A A B      block 1: columns 1-2, rows 1-2
+    // C A B
+    const BuildGuide guide = guideOf(3, {A, A, B, C, A, B});
+    const auto cardsOf = [&](BuildOrder order) {
+        const WallPlan wall = planWall(3, 2, {{2, 2}, std::nullopt, order});
+        const std::vector<Recipe> recipes = collectRecipes(guide, wall);
+        std::vector<std::string> cards; // "column,row=card" of A's cubes, from 1
+        for (const RecipeCube &cube : recipes.front().cubes)
+            cards.push_back(std::to_string(cube.column) + "," + std::to_string(cube.row) + "="
+                            + std::to_string(cube.card + 1));
+        return cards;
+    };
+    EXPECT_EQ(cardsOf(BuildOrder::TopDown), (std::vector<std::string>{"1,1=1", "2,1=2", "2,2=4"}));
+    EXPECT_EQ(cardsOf(BuildOrder::BottomUp), (std::vector<std::string>{"2,2=2", "1,1=3", "2,1=4"}));
+}
+
 // On a larger wall with many faces: each cube once, one face per recipe,
 // distinct faces, counts never rising.
 TEST(BuildRecipesTest, RecipesCoverEveryCubeExactlyOnce)

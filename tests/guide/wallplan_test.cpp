@@ -157,5 +157,13 @@ TEST(WallPlanTest, WallWithoutCubesHasNothing)
     EXPECT_EQ(plan.blockAt(1, 1), -1);
 }
 
+TEST(RowsInBuildOrderTest, TopRowOrBottomRowFirst)
+{
+    const CubeSpan span{4, 7, 2, 3}; // rows 7 to 9
+    EXPECT_EQ(rowsInBuildOrder(span, BuildOrder::TopDown), (std::vector<int>{7, 8, 9}));
+    EXPECT_EQ(rowsInBuildOrder(span, BuildOrder::BottomUp), (std::vector<int>{9, 8, 7}));
+    EXPECT_TRUE(rowsInBuildOrder(CubeSpan{1, 1, 3, 0}, BuildOrder::BottomUp).empty());
+}
+
 } // namespace
 } // namespace tessaly
