@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 
 namespace tessaly::pattern {
@@ -214,7 +215,9 @@ PaletteReading restrictPalette(const StickerPalette &palette, std::string_view l
     for (const char letter : letters) {
         const std::optional<Sticker> sticker = cubeStickerOf(std::string_view(&letter, 1));
         if (!sticker)
-            return refusal(named + ": " + std::string(1, letter) + " is not one of W Y R O B G");
+            return refusal(named + ": " + (std::isspace(static_cast<unsigned char>(letter)) ? std::string("a space")
+                                                                                             : std::string(1, letter))
+                           + " is not one of W Y R O B G");
         const char upper = stickerLetter(*sticker);
         if (restricted.contains(*sticker))
             return refusal(named + ": " + std::string(1, upper) + " is named twice");

@@ -227,6 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RestrictCase{"Twice", "WYw", "", "\"WYw\": W is named twice"},
                       RestrictCase{"NotACubeColour", "WYK", "", "\"WYK\": K is not one of W Y R O B G"},
                       RestrictCase{"Comma", "W,Y", "", "\"W,Y\": , is not one of W Y R O B G"},
+                      RestrictCase{"Space", "W Y", "", "\"W Y\": a space is not one of W Y R O B G"},
                       RestrictCase{"One", "R", "", "\"R\": 1 colour named; at least two are needed"},
                       RestrictCase{"None", "", "", "\"\": 0 colours named; at least two are needed"}),
     [](const ::testing::TestParamInfo<RestrictCase> &info) { return info.param.name; });
