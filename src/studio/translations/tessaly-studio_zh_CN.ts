@@ -129,6 +129,10 @@
         <translation>选择贴纸的颜色</translation>
     </message>
     <message>
+        <source>%1 and %2 are both %3, but two stickers cannot share a colour: change one or leave one out.</source>
+        <translation>%1 和 %2 都是 %3，但两种贴纸不能共用一种颜色：请更改其中一种，或去掉其中一种。</translation>
+    </message>
+    <message>
         <source>Import…</source>
         <translation>导入…</translation>
     </message>
