@@ -17,6 +17,7 @@
 #include "studio/studioeditcommand.h"
 #include "studio/walllimits.h"
 #include "studio/wallview.h"
+#include "studio/windowundokeys.h"
 #include "tessalyresources.h"
 
 #include <QAction>
@@ -207,6 +208,10 @@ void StudioWindow::createDocks()
                 {m_figures->sizeHint().height(), m_guideLayout->sizeHint().height(), QWIDGETSIZE_MAX},
                 Qt::Vertical);
 
+    // Undo and Redo act on the document even while a setting has the focus.
+    new WindowUndoKeys(*m_settings);
+    new WindowUndoKeys(*m_guideLayout);
+
     connect(m_settings, &SettingsPanel::settingsEdited, this, &StudioWindow::settingsEdited);
     connect(m_guideLayout, &GuideLayoutPanel::layoutEdited, this, [this](const GuideLayout &layout, const QString &what,
                                                                          int mergeKey) {
@@ -239,9 +244,9 @@ void StudioWindow::createActions()
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     QAction *undo = m_document->undoStack().createUndoAction(this, tr("&Undo"));
-    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcuts(QKeySequence::Undo); // every binding, not only the first
     QAction *redo = m_document->undoStack().createRedoAction(this, tr("&Redo"));
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
