@@ -111,6 +111,7 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     centreLayout->addWidget(m_wallView, 1);
     setCentralWidget(centre);
     statusBar()->addWidget(m_status, 1);
+    statusBar()->addPermanentWidget(m_exports.progressStrip());
 
     createDocks();
     createActions();

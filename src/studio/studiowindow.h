@@ -65,7 +65,7 @@ public:
     // Saves the project to path; says why in a message box when it cannot.
     bool saveProject(const QString &path);
     // Writes the export of the shown pattern to path on the export worker,
-    // with a progress dialog that can cancel it; once the pattern of the
+    // its progress and Cancel in the status bar; once the pattern of the
     // current settings is made if it is still being made. A failure is
     // told in a message box, any earlier file at path left intact.
     void exportPattern(ExportKind kind, const QString &path);

@@ -635,6 +635,10 @@ Any earlier file there is unchanged.</source>
         <translation>导出贴纸图</translation>
     </message>
     <message>
+        <source>Another export is under way: wait for it to finish, or cancel it in the status bar, before starting this one.</source>
+        <translation>另一项导出正在进行：请等它完成，或在状态栏中取消它，然后再开始这一项。</translation>
+    </message>
+    <message>
         <source>Waiting for the pattern…</source>
         <translation>正在等待图案…</translation>
     </message>
