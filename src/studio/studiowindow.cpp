@@ -110,6 +110,7 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     centreLayout->addWidget(m_warning);
     centreLayout->addWidget(m_wallView, 1);
     setCentralWidget(centre);
+    m_status->setObjectName(QStringLiteral("statusText"));
     statusBar()->addWidget(m_status, 1);
     statusBar()->addPermanentWidget(m_exports.progressStrip());
 
@@ -148,7 +149,10 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
                               .arg(methodName(m_document->state().recipe.method))
                               .arg(total > 0 ? 100 * done / total : 0));
     });
-    connect(m_wallView, &WallView::cubeHovered, this, &StudioWindow::showCubeStatus);
+    connect(m_wallView, &WallView::cubeHovered, this, [this](std::optional<QPoint> cube) {
+        m_hovered = cube;
+        showCubeStatus(cube);
+    });
     connect(m_wallView, &WallView::cubeClicked, this, &StudioWindow::showCubeCard);
     connect(m_wallView, &WallView::strokeStarted, this, [this] { m_stroke = FirstStroke + m_nextStroke++; });
     connect(m_wallView, &WallView::cellPainted, this, &StudioWindow::paintCell);
@@ -354,6 +358,7 @@ void StudioWindow::showPattern()
         applyTouchUps(*m_shown, m_document->state().touchUps, palette);
     m_wallView->setStickers(*m_shown, palette);
     refreshCubeCard();
+    showCubeStatus(m_hovered); // the cube under the mouse may have changed under it
     const PatternFigures figures = patternFigures(*m_shown);
     if (*m_shown == made.stickers) {
         m_likenessScorer.cancel();
@@ -409,7 +414,7 @@ const cube::FaceSolver *StudioWindow::faceSolver() const
 
 void StudioWindow::showCubeStatus(std::optional<QPoint> cube)
 {
-    if (!cube || !m_shown)
+    if (!cube || !m_shown || cube->x() >= m_shown->width() / 3 || cube->y() >= m_shown->height() / 3)
         return;
     const cube::FaceSolver *solver = faceSolver();
     if (!solver) {

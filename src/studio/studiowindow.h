@@ -138,6 +138,7 @@ private:
     QImage m_sourceShown; // the document's picture as the source view shows it
     std::optional<FinishedPattern> m_made; // the newest pattern made, before touch-ups
     std::optional<pattern::StickerGrid> m_shown; // the pattern shown, touch-ups applied
+    std::optional<QPoint> m_hovered; // the cube under the mouse, if any
     std::shared_future<std::shared_ptr<const cube::FaceSolver>> m_solver;
     int m_nextStroke = 0;
     int m_stroke = 0;
