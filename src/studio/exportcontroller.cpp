@@ -2,18 +2,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
-#include <QProgressDialog>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include <utility>
 
 namespace tessaly::studio {
-
-namespace {
-
-constexpr int ProgressDelay = 300; // ms before the progress dialog shows: quick exports never flash one
-
-} // namespace
 
 ExportFormat exportFormat(ExportKind kind)
 {
@@ -34,33 +32,50 @@ ExportFormat exportFormat(ExportKind kind)
 ExportController::ExportController(QWidget &window, std::function<ExportablePattern()> current)
     : m_window(window)
     , m_current(std::move(current))
+    , m_strip(new QWidget(&window))
+    , m_progressText(new QLabel)
+    , m_progress(new QProgressBar)
 {
+    m_strip->setObjectName(QStringLiteral("exportProgress"));
+    m_progress->setMaximumWidth(160);
+    auto *cancelButton = new QPushButton(tr("Cancel"));
+    cancelButton->setObjectName(QStringLiteral("cancelExport"));
+    auto *layout = new QHBoxLayout(m_strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_progressText);
+    layout->addWidget(m_progress);
+    layout->addWidget(cancelButton);
+    m_strip->hide();
+
+    connect(cancelButton, &QPushButton::clicked, this, &ExportController::cancel);
+    connect(&m_worker, &ExportWorker::progressed, this, [this](int done, int total) {
+        m_progress->setMaximum(total);
+        m_progress->setValue(done);
+    });
     connect(&m_worker, &ExportWorker::finished, this, &ExportController::finish);
 }
 
 void ExportController::exportPattern(ExportKind kind, const QString &path)
 {
-    if (m_request)
-        return; // the progress dialog is modal: only code can ask for a second one
+    if (m_request) {
+        QMessageBox::information(&m_window, exportFormat(kind).title,
+                                 tr("Another export is under way: wait for it to finish, or cancel it in the "
+                                    "status bar, before starting this one."));
+        return;
+    }
     m_request = Request{kind, path};
-    m_progress = new QProgressDialog(tr("Waiting for the pattern…"), tr("Cancel"), 0, 0, &m_window);
-    m_progress->setWindowTitle(exportFormat(kind).title);
-    m_progress->setWindowModality(Qt::WindowModal);
-    m_progress->setAttribute(Qt::WA_DeleteOnClose);
-    m_progress->setAutoReset(false);
-    m_progress->setAutoClose(false);
-    m_progress->setMinimumDuration(ProgressDelay);
-    connect(m_progress, &QProgressDialog::canceled, this, [this] {
-        if (m_worker.isRunning())
-            m_worker.cancel();
-        else
-            finish({{}, true});
-    });
-    connect(&m_worker, &ExportWorker::progressed, m_progress, [this](int done, int total) {
-        m_progress->setMaximum(total);
-        m_progress->setValue(done);
-    });
+    m_progressText->setText(tr("Waiting for the pattern…"));
+    m_progress->setRange(0, 0); // busy until the worker counts
+    m_strip->show();
     startWaitingExport();
+}
+
+void ExportController::cancel()
+{
+    if (m_worker.isRunning())
+        m_worker.cancel(); // finishes as cancelled
+    else
+        finish({{}, true});
 }
 
 void ExportController::patternChanged()
@@ -79,7 +94,7 @@ void ExportController::startWaitingExport()
             finish({tr("the current settings make no pattern (the status line says why)"), false});
         return;
     }
-    m_progress->setLabelText(tr("Writing %1…").arg(QDir::toNativeSeparators(m_request->path)));
+    m_progressText->setText(tr("Writing %1…").arg(QFileInfo(m_request->path).fileName()));
     ExportSettings settings;
     settings.pageSize = current.layout.pageSize;
     settings.plan = current.layout.plan;
@@ -89,9 +104,7 @@ void ExportController::startWaitingExport()
 void ExportController::finish(const ExportOutcome &outcome)
 {
     const std::optional<Request> request = std::exchange(m_request, std::nullopt);
-    if (m_progress)
-        m_progress->close();
-    m_progress = nullptr;
+    m_strip->hide();
     if (!request)
         return;
     const QString shownPath = QDir::toNativeSeparators(request->path);

@@ -8,7 +8,8 @@
 #include <functional>
 #include <optional>
 
-class QProgressDialog;
+class QLabel;
+class QProgressBar;
 class QWidget;
 
 namespace tessaly::studio {
@@ -36,20 +37,26 @@ struct ExportablePattern
     GuideLayout layout; // how the guide is printed and planned
 };
 
-// The window's exports: one at a time on an ExportWorker behind a progress
-// dialog that can cancel it, waiting for the pattern of the current settings
-// while it is being made, a failure told in a message box.
+// The window's exports: one at a time on an ExportWorker, its progress and
+// a Cancel button in a strip for the window's status bar while the window
+// stays usable; waiting for the pattern of the current settings while it
+// is being made, a failure told in a message box.
 class ExportController : public QObject
 {
     Q_OBJECT
 
 public:
-    // window: the parent of the dialogs; current: the pattern to export now.
+    // window: the parent of the dialogs and of the progress strip; current:
+    // the pattern to export now.
     ExportController(QWidget &window, std::function<ExportablePattern()> current);
 
     // Writes the export to path, once the pattern is made if it is being
-    // made; does nothing while another export is under way.
+    // made; while another export is under way it says so in a message box
+    // and does nothing.
     void exportPattern(ExportKind kind, const QString &path);
+    // The progress strip, shown while an export is under way; for the
+    // window's status bar, which then owns it.
+    QWidget *progressStrip() const { return m_strip; }
     // A pattern was made, or failed: a waiting export starts, or fails.
     void patternChanged();
     ExportWorker &worker() { return m_worker; }
@@ -60,12 +67,15 @@ signals:
 
 private:
     void startWaitingExport();
+    void cancel();
     void finish(const ExportOutcome &outcome);
 
     QWidget &m_window;
     std::function<ExportablePattern()> m_current;
     ExportWorker m_worker;
-    QProgressDialog *m_progress = nullptr; // while an export is asked for
+    QWidget *m_strip = nullptr; // shown while an export is asked for
+    QLabel *m_progressText = nullptr;
+    QProgressBar *m_progress = nullptr;
     struct Request
     {
         ExportKind kind;

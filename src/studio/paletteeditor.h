@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -15,6 +16,8 @@ namespace tessaly::studio {
 // Edits a sticker palette: for each of W Y R O B G whether the builder's
 // cubes have it, its colour (picked) and its name; palette files are
 // imported and exported as parsePalette and paletteText read and write them.
+// Two used stickers of one colour are refused as palette files refuse them:
+// a warning says which, and OK and Export stay disabled until it is mended.
 class PaletteEditor : public QDialog
 {
     Q_OBJECT
@@ -22,7 +25,8 @@ class PaletteEditor : public QDialog
 public:
     explicit PaletteEditor(const pattern::StickerPalette &palette, QWidget *parent = nullptr);
 
-    // The palette as edited; at least two colours (OK is refused otherwise).
+    // The palette as edited; at least two colours (OK is refused otherwise),
+    // no two of one colour once accepted.
     pattern::StickerPalette palette() const;
 
 private:
@@ -37,11 +41,18 @@ private:
     void show(const pattern::StickerPalette &palette);
     void pickColour(int sticker);
     void showColour(int sticker);
+    // Why the used stickers cannot be a palette (two share a colour), or
+    // empty; shown and enforced by checkColours.
+    QString colourClash() const;
+    void checkColours();
     void importFile();
     void exportFile();
     void acceptIfValid();
 
     std::array<Row, pattern::StickerColourCount> m_rows;
+    QLabel *m_clash = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_export = nullptr;
 };
 
 } // namespace tessaly::studio

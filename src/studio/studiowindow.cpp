@@ -17,6 +17,7 @@
 #include "studio/studioeditcommand.h"
 #include "studio/walllimits.h"
 #include "studio/wallview.h"
+#include "studio/windowundokeys.h"
 #include "tessalyresources.h"
 
 #include <QAction>
@@ -109,7 +110,9 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
     centreLayout->addWidget(m_warning);
     centreLayout->addWidget(m_wallView, 1);
     setCentralWidget(centre);
+    m_status->setObjectName(QStringLiteral("statusText"));
     statusBar()->addWidget(m_status, 1);
+    statusBar()->addPermanentWidget(m_exports.progressStrip());
 
     createDocks();
     createActions();
@@ -146,7 +149,10 @@ StudioWindow::StudioWindow(PatternMaker maker, QWidget *parent)
                               .arg(methodName(m_document->state().recipe.method))
                               .arg(total > 0 ? 100 * done / total : 0));
     });
-    connect(m_wallView, &WallView::cubeHovered, this, &StudioWindow::showCubeStatus);
+    connect(m_wallView, &WallView::cubeHovered, this, [this](std::optional<QPoint> cube) {
+        m_hovered = cube;
+        showCubeStatus(cube);
+    });
     connect(m_wallView, &WallView::cubeClicked, this, &StudioWindow::showCubeCard);
     connect(m_wallView, &WallView::strokeStarted, this, [this] { m_stroke = FirstStroke + m_nextStroke++; });
     connect(m_wallView, &WallView::cellPainted, this, &StudioWindow::paintCell);
@@ -207,6 +213,10 @@ void StudioWindow::createDocks()
                 {m_figures->sizeHint().height(), m_guideLayout->sizeHint().height(), QWIDGETSIZE_MAX},
                 Qt::Vertical);
 
+    // Undo and Redo act on the document even while a setting has the focus.
+    new WindowUndoKeys(*m_settings);
+    new WindowUndoKeys(*m_guideLayout);
+
     connect(m_settings, &SettingsPanel::settingsEdited, this, &StudioWindow::settingsEdited);
     connect(m_guideLayout, &GuideLayoutPanel::layoutEdited, this, [this](const GuideLayout &layout, const QString &what,
                                                                          int mergeKey) {
@@ -239,9 +249,9 @@ void StudioWindow::createActions()
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     QAction *undo = m_document->undoStack().createUndoAction(this, tr("&Undo"));
-    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcuts(QKeySequence::Undo); // every binding, not only the first
     QAction *redo = m_document->undoStack().createRedoAction(this, tr("&Redo"));
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
@@ -348,6 +358,7 @@ void StudioWindow::showPattern()
         applyTouchUps(*m_shown, m_document->state().touchUps, palette);
     m_wallView->setStickers(*m_shown, palette);
     refreshCubeCard();
+    showCubeStatus(m_hovered); // the cube under the mouse may have changed under it
     const PatternFigures figures = patternFigures(*m_shown);
     if (*m_shown == made.stickers) {
         m_likenessScorer.cancel();
@@ -403,7 +414,7 @@ const cube::FaceSolver *StudioWindow::faceSolver() const
 
 void StudioWindow::showCubeStatus(std::optional<QPoint> cube)
 {
-    if (!cube || !m_shown)
+    if (!cube || !m_shown || cube->x() >= m_shown->width() / 3 || cube->y() >= m_shown->height() / 3)
         return;
     const cube::FaceSolver *solver = faceSolver();
     if (!solver) {

@@ -65,7 +65,7 @@ public:
     // Saves the project to path; says why in a message box when it cannot.
     bool saveProject(const QString &path);
     // Writes the export of the shown pattern to path on the export worker,
-    // with a progress dialog that can cancel it; once the pattern of the
+    // its progress and Cancel in the status bar; once the pattern of the
     // current settings is made if it is still being made. A failure is
     // told in a message box, any earlier file at path left intact.
     void exportPattern(ExportKind kind, const QString &path);
@@ -138,6 +138,7 @@ private:
     QImage m_sourceShown; // the document's picture as the source view shows it
     std::optional<FinishedPattern> m_made; // the newest pattern made, before touch-ups
     std::optional<pattern::StickerGrid> m_shown; // the pattern shown, touch-ups applied
+    std::optional<QPoint> m_hovered; // the cube under the mouse, if any
     std::shared_future<std::shared_ptr<const cube::FaceSolver>> m_solver;
     int m_nextStroke = 0;
     int m_stroke = 0;

@@ -79,6 +79,33 @@ private slots:
         QVERIFY(!card->cube());
         QVERIFY(!text->text().contains(QStringLiteral("Cube 2, 1")));
     }
+
+    // The status line tells the face of the cube under the mouse as the
+    // wall has it now, without waiting for the mouse to move.
+    void statusFollowsAPaintedCubeUnderTheMouse()
+    {
+        StudioWindow window(&whiteWall);
+        QSignalSpy made(&window.worker(), &PatternWorker::finished);
+        QVERIFY(made.wait(10'000));
+        auto *status = window.findChild<QLabel *>(QStringLiteral("statusText"));
+        QVERIFY(status);
+        const auto shows = [&](const char *face) {
+            return status->text().contains(QStringLiteral("Cube 1, 2")) && status->text().contains(QLatin1String(face));
+        };
+        // The cube solver is made off the window's thread: hover until it is ready.
+        QTRY_VERIFY_WITH_TIMEOUT((emit window.wallView().cubeHovered(QPoint(0, 1)), shows("WWWWWWWWW")), 30'000);
+
+        // Cube 1, 2 holds the cells 0 to 2 across and 3 to 5 down: (2, 3) is its top right.
+        paintSticker(window.document(), 2, 3, pattern::Sticker::Green);
+        QVERIFY2(shows("WWGWWWWWW"), qPrintable(status->text()));
+        window.document().undoStack().undo();
+        QVERIFY2(shows("WWWWWWWWW"), qPrintable(status->text()));
+
+        // Off the wall the line is left as it is.
+        emit window.wallView().cubeHovered(std::nullopt);
+        paintSticker(window.document(), 2, 3, pattern::Sticker::Green);
+        QVERIFY2(shows("WWWWWWWWW"), qPrintable(status->text()));
+    }
 };
 
 QTEST_MAIN(StudioWindowCubeCardTest)

@@ -6,9 +6,17 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
 
 using namespace tessaly;
 using namespace tessaly::studio;
@@ -25,6 +33,17 @@ pattern::PhotoPatternResult whiteWallNotSeven(const pattern::SrgbPicture &pictur
         return refused;
     }
     return test::whiteWall(picture, recipe, progress);
+}
+
+// The white stand-in, holding each pattern back while held is set.
+PatternMaker heldWhiteWall(std::shared_ptr<const std::atomic<bool>> held)
+{
+    return [held](const pattern::SrgbPicture &picture, const pattern::PatternRecipe &recipe,
+                  const pattern::PatternProgress &progress) {
+        while (*held)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return test::whiteWall(picture, recipe, progress);
+    };
 }
 
 int csvRows(const QString &path)
@@ -61,6 +80,73 @@ private slots:
         window.exportPattern(ExportKind::CsvGuide, path);
         QVERIFY(exported.wait(30'000));
         QCOMPARE(csvRows(path), 20);
+    }
+
+    // While an export waits for its pattern the window takes edits (no
+    // modal dialog), refuses a second export with a message, and the export
+    // then writes the pattern of the settings as they are at last.
+    void staysUsableWhileExporting()
+    {
+        QTemporaryDir folder;
+        auto held = std::make_shared<std::atomic<bool>>(false);
+        StudioWindow window(heldWhiteWall(held));
+        const auto release = qScopeGuard([held] { *held = false; }); // before the window waits for its worker
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.worker().isBusy(), 10'000);
+        *held = true;
+        StudioDocument &document = window.document();
+        pattern::PatternRecipe recipe = document.state().recipe;
+        recipe.wall = {5, 4};
+        document.undoStack().push(
+            new StudioEditCommand(document, QStringLiteral("wall"), withSettings(document.state(), recipe, 0)));
+
+        QSignalSpy exported(&window.exporter(), &ExportWorker::finished);
+        const QString path = folder.filePath(QStringLiteral("guide.csv"));
+        window.exportPattern(ExportKind::CsvGuide, path);
+        QTest::qWait(500); // long enough for a progress dialog to have shown
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(window.findChild<QWidget *>(QStringLiteral("exportProgress"))->isVisible());
+
+        auto *columns = window.findChild<QSpinBox *>(QStringLiteral("columns"));
+        columns->setFocus();
+        const int edits = document.undoStack().index();
+        QTest::keyClick(columns, Qt::Key_Up);
+        QCOMPARE(document.undoStack().index(), edits + 1);
+        {
+            const test::MessageBoxCloser closer;
+            window.exportPattern(ExportKind::Preview, folder.filePath(QStringLiteral("wall.png")));
+            QVERIFY2(closer.told().contains(QStringLiteral("under way")), qPrintable(closer.told()));
+        }
+
+        *held = false;
+        QVERIFY(exported.wait(30'000));
+        QCOMPARE(csvRows(path), int(document.state().recipe.wall.cubes()));
+        QVERIFY(document.state().recipe.wall.cubes() != 20);
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("wall.png"))));
+        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("exportProgress"))->isVisible());
+    }
+
+    // The status bar's Cancel stops an export waiting for its pattern: no
+    // file is written, even once the pattern is made.
+    void cancelsFromTheStatusBar()
+    {
+        QTemporaryDir folder;
+        auto held = std::make_shared<std::atomic<bool>>(true);
+        StudioWindow window(heldWhiteWall(held));
+        const auto release = qScopeGuard([held] { *held = false; });
+        window.show();
+        const QString path = folder.filePath(QStringLiteral("guide.csv"));
+        window.exportPattern(ExportKind::CsvGuide, path);
+        auto *strip = window.findChild<QWidget *>(QStringLiteral("exportProgress"));
+        QVERIFY(strip->isVisible());
+        QTest::mouseClick(strip->findChild<QPushButton *>(QStringLiteral("cancelExport")), Qt::LeftButton);
+        QVERIFY(!strip->isVisible());
+        QSignalSpy made(&window.worker(), &PatternWorker::finished);
+        *held = false;
+        QVERIFY(made.wait(10'000));
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(path));
     }
 
     // A folder that cannot take the file, or settings that make no pattern,

@@ -129,6 +129,10 @@
         <translation>选择贴纸的颜色</translation>
     </message>
     <message>
+        <source>%1 and %2 are both %3, but two stickers cannot share a colour: change one or leave one out.</source>
+        <translation>%1 和 %2 都是 %3，但两种贴纸不能共用一种颜色：请更改其中一种，或去掉其中一种。</translation>
+    </message>
+    <message>
         <source>Import…</source>
         <translation>导入…</translation>
     </message>
@@ -629,6 +633,10 @@ Any earlier file there is unchanged.</source>
     <message>
         <source>Export Sticker Map</source>
         <translation>导出贴纸图</translation>
+    </message>
+    <message>
+        <source>Another export is under way: wait for it to finish, or cancel it in the status bar, before starting this one.</source>
+        <translation>另一项导出正在进行：请等它完成，或在状态栏中取消它，然后再开始这一项。</translation>
     </message>
     <message>
         <source>Waiting for the pattern…</source>
