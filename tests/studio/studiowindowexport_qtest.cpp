@@ -46,6 +46,15 @@ PatternMaker heldWhiteWall(std::shared_ptr<const std::atomic<bool>> held)
     };
 }
 
+// Sets the wall's size as the settings panel would, as one undoable edit.
+void setWall(StudioDocument &document, pattern::WallSize wall)
+{
+    pattern::PatternRecipe recipe = document.state().recipe;
+    recipe.wall = wall;
+    document.undoStack().push(
+        new StudioEditCommand(document, QStringLiteral("wall"), withSettings(document.state(), recipe, 0)));
+}
+
 int csvRows(const QString &path)
 {
     QFile file(path);
@@ -70,10 +79,7 @@ private slots:
         QSignalSpy made(&window.worker(), &PatternWorker::finished);
         QVERIFY(made.wait(10'000));
         StudioDocument &document = window.document();
-        pattern::PatternRecipe recipe = document.state().recipe;
-        recipe.wall = {5, 4};
-        document.undoStack().push(
-            new StudioEditCommand(document, QStringLiteral("wall"), withSettings(document.state(), recipe, 0)));
+        setWall(document, {5, 4});
 
         QSignalSpy exported(&window.exporter(), &ExportWorker::finished);
         const QString path = folder.filePath(QStringLiteral("guide.csv"));
@@ -96,10 +102,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!window.worker().isBusy(), 10'000);
         *held = true;
         StudioDocument &document = window.document();
-        pattern::PatternRecipe recipe = document.state().recipe;
-        recipe.wall = {5, 4};
-        document.undoStack().push(
-            new StudioEditCommand(document, QStringLiteral("wall"), withSettings(document.state(), recipe, 0)));
+        setWall(document, {5, 4});
 
         QSignalSpy exported(&window.exporter(), &ExportWorker::finished);
         const QString path = folder.filePath(QStringLiteral("guide.csv"));
