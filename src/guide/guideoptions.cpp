@@ -329,11 +329,12 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
     {
         const QCommandLineOption &option;
         QString &path;
+        bool png = false; // a picture read back or viewed as a PNG
     };
     QSet<QString> outputFiles; // by fileIdentity, so that "./a" and "a" are one file
     for (const Output &output : {Output{declared.bmp, options.bmpPath}, Output{declared.csv, options.csvPath},
-                                 Output{declared.pdf, options.pdfPath}, Output{declared.preview, options.previewPath},
-                                 Output{declared.stickers, options.stickersPath}}) {
+                                 Output{declared.pdf, options.pdfPath}, Output{declared.preview, options.previewPath, true},
+                                 Output{declared.stickers, options.stickersPath, true}}) {
         if (!parser.isSet(output.option))
             continue;
         output.path = parser.value(output.option);
@@ -343,8 +344,7 @@ GuideCommandLine parseGuideCommandLine(const QStringList &arguments)
         // A picture named for another format would open as that format, and
         // a sticker map must keep its colours exact.
         const QString suffix = QFileInfo(output.path).suffix();
-        if ((&output.path == &options.previewPath || &output.path == &options.stickersPath) && !suffix.isEmpty()
-            && suffix.compare(QStringLiteral("png"), Qt::CaseInsensitive) != 0)
+        if (output.png && !suffix.isEmpty() && suffix.compare(QStringLiteral("png"), Qt::CaseInsensitive) != 0)
             return failed(line, QStringLiteral("--%1 writes a PNG: give it a name ending in .png, not \"%2\".")
                                     .arg(name, output.path));
         const QString file = fileIdentity(output.path);
